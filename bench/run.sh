@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Runs the benchmarks against an existing Linux build; builds nothing.
+# Usage: bench/run.sh [BUILD_DIR]   (default: build/linux of this repository)
+# Each section prints its bench= lines and a summary; add further sections
+# at the end of the file.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+build=${1:-$here/../build/linux}
+ruby=${RUBY:-ruby}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# The value of field NAME in a "key=value key=value" line.
+field() { tr ' ' '\n' <<<"$2" | sed -n "s/^$1=//p"; }
+
+need() {
+    [[ -x $1 ]] || { echo "run.sh: $1 not found: build the linux preset first" >&2; exit 1; }
+}
+
+# ---------------------------------------------------------------------------
+# 1. Reading the strings file: the native reader against a plain-Ruby reader
+#    of the same format, on the same generated 10,000-record file.
+# ---------------------------------------------------------------------------
+need "$build/bench/kvr_bench_strings"
+file=$work/kvr.strings
+native=$("$build/bench/kvr_bench_strings" --file "$file" | grep '^bench=')
+plain=$("$ruby" "$here/strings_bench.rb" "$file" | grep '^bench=')
+echo "$native"
+echo "$plain"
+if [[ $(field digest "$native") != $(field digest "$plain") ]]; then
+    echo "run.sh: the two readers built different tables" >&2
+    exit 1
+fi
+native_ms=$(field median_ms "$native")
+plain_ms=$(field median_ms "$plain")
+awk -v n="$native_ms" -v r="$plain_ms" -v e="$(field entries "$native")" 'BEGIN {
+    printf "read_strings: entries=%s native_ms=%s ruby_ms=%s ruby_over_native=%.1f\n", e, n, r, r / n
+}'
+
+# ---------------------------------------------------------------------------
+# 2. Reserved: GetString against Hash#fetch, through the loaded module
+#    ($build/kvr_gui.so). To be added once the module's entry exists.
+# ---------------------------------------------------------------------------

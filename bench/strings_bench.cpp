@@ -1,0 +1,112 @@
+// Times LangHandler::ReadStringsFile on a generated 10,000-record strings file
+// and prints one line of key=value fields:
+//   bench=cpp_read_strings median_ms=... min_ms=... runs=... entries=... digest=...
+// The digest covers both tables, so that another reader of the same file can
+// show it builds the same tables. Usage: kvr_bench_strings [--file PATH] [--runs N]
+// (with --file the generated file is written there and kept).
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "strings/lang_handler.h"
+#include "strings_file_generator.h"
+
+namespace {
+
+using kvr::strings::LangHandler;
+
+// 64-bit FNV-1a over each (key, text) pair, UTF-8 table first, then the UTF-16
+// table with its units as little-endian bytes; every string ends with a 0 byte.
+std::uint64_t digest(const LangHandler& handler) {
+    std::uint64_t h = 14695981039346656037ull;
+    const auto add = [&h](unsigned char byte) {
+        h ^= byte;
+        h *= 1099511628211ull;
+    };
+    const auto addBytes = [&add](const std::string& s) {
+        for (unsigned char c : s) {
+            add(c);
+        }
+        add(0);
+    };
+    for (const auto& [key, text] : handler.utf8Texts) {
+        addBytes(key);
+        addBytes(text);
+    }
+    for (const auto& [key, text] : handler.wideTexts) {
+        addBytes(key);
+        for (auto unit : text) {
+            add(static_cast<unsigned char>(unit & 0xFF));
+            add(static_cast<unsigned char>(unit >> 8));
+        }
+        add(0);
+    }
+    return h;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string file;
+    int runs = 9;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--file") == 0) {
+            file = argv[i + 1];
+        } else if (std::strcmp(argv[i], "--runs") == 0) {
+            runs = std::max(1, std::atoi(argv[i + 1]));
+        }
+    }
+    std::filesystem::path tempDir;
+    if (file.empty()) {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "kvr_bench_XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) {
+            std::perror("kvr_bench_strings: mkdtemp");
+            return 1;
+        }
+        tempDir = pattern;
+        file = (tempDir / "kvr.strings").string();
+    }
+    {
+        const std::string bytes = kvr::bench::generateStringsFile();
+        std::ofstream out(file, std::ios::binary);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        if (!out) {
+            std::fprintf(stderr, "kvr_bench_strings: cannot write %s\n", file.c_str());
+            return 1;
+        }
+    }
+
+    std::vector<double> times;
+    std::size_t entries = 0;
+    std::uint64_t hash = 0;
+    for (int run = 0; run < runs; ++run) {
+        LangHandler handler;
+        const auto start = std::chrono::steady_clock::now();
+        const int result = handler.ReadStringsFile(file);
+        const auto stop = std::chrono::steady_clock::now();
+        if (result != 0) {
+            std::fprintf(stderr, "kvr_bench_strings: cannot read %s\n", file.c_str());
+            return 1;
+        }
+        times.push_back(std::chrono::duration<double, std::milli>(stop - start).count());
+        entries = handler.utf8Texts.size();
+        hash = digest(handler);
+    }
+    if (!tempDir.empty()) {
+        std::filesystem::remove_all(tempDir);
+    }
+    std::sort(times.begin(), times.end());
+    std::printf(
+        "bench=cpp_read_strings median_ms=%.3f min_ms=%.3f runs=%d entries=%zu digest=%016llx\n",
+        times[times.size() / 2], times.front(), runs, entries,
+        static_cast<unsigned long long>(hash));
+    return 0;
+}

@@ -1,0 +1,64 @@
+// Resource ids of kvr_gui: dialog templates, bitmaps and the controls of each
+// template. Read by windres (kvr_gui.rc) and by the C++ code, so only plain
+// #defines belong here. IDOK and IDCANCEL come from the window system.
+#pragma once
+
+// Dialog templates
+#define IDD_KVRGUI_OPTIONS 2000
+#define IDD_KVRGUI_CONSTRAINT 2002
+#define IDD_KVRGUI_ABOUT 2009
+#define IDD_KVRGUI_ERROR_HLINK 2018
+#define IDD_KVRGUI_ERROR 2019
+
+// Bitmaps
+#define IDB_KVRGUI_BANNER 2017
+#define IDB_KVRGUI_WARNING 2020
+
+// A static control the code never addresses
+#define IDC_STATIC (-1)
+
+// Separator line of underscores (options dialog, error dialog with link)
+#define IDC_SEPARATOR 2067
+
+// Options dialog (IDD_KVRGUI_OPTIONS)
+#define IDC_OPTIONS_RECTANGLE 2000
+#define IDC_OPTIONS_PUSH_PULL 2001
+#define IDC_OPTIONS_INFERRED 2023
+#define IDC_OPTIONS_FULL_TEXT 2025
+#define IDC_OPTIONS_VERTEX_FIXATION 2026
+#define IDC_OPTIONS_FACE_FIXATION 2039
+#define IDC_OPTIONS_RESTORE_DEFAULTS 2051
+#define IDC_OPTIONS_IMMEDIATELY_SOLVE 2057
+#define IDC_OPTIONS_DO_NOTHING 2058
+#define IDC_OPTIONS_UPDATE_VALUES 2059
+#define IDC_OPTIONS_UPDATE_GEOMETRY 2060
+#define IDC_OPTIONS_OK 2091
+#define IDC_OPTIONS_INFERRED_HEADING 2093
+#define IDC_OPTIONS_UPDATE_MODE_HEADING 2094
+#define IDC_OPTIONS_AFTER_EDITING_HEADING 2095
+
+// Dimension editor (IDD_KVRGUI_CONSTRAINT)
+#define IDC_EDITOR_NAME 2082
+#define IDC_EDITOR_VALUE 2083
+#define IDC_EDITOR_VALUE_LABEL 2084
+#define IDC_EDITOR_NAME_CAPTION 2085
+#define IDC_EDITOR_DISTANCE 2087
+#define IDC_EDITOR_ANGLE 2088
+#define IDC_EDITOR_TYPE_CAPTION 2092
+
+// About dialog (IDD_KVRGUI_ABOUT)
+#define IDC_ABOUT_VERSION 2007
+#define IDC_ABOUT_PRODUCT_NAME 2011
+#define IDC_ABOUT_BUILD 2046
+#define IDC_ABOUT_COPYRIGHT 2047
+#define IDC_ABOUT_HOME_LINK 2048
+#define IDC_ABOUT_BANNER 2049
+#define IDC_ABOUT_OK 2050
+#define IDC_ABOUT_HELP_LINK 2090
+
+// Error dialogs (IDD_KVRGUI_ERROR, IDD_KVRGUI_ERROR_HLINK)
+#define IDC_ERROR_MESSAGE 2068
+#define IDC_ERROR_HLINK_MESSAGE 2064
+#define IDC_ERROR_HLINK_LINK 2065
+#define IDC_ERROR_HLINK_SENTENCE 2066
+#define IDC_ERROR_HLINK_PICTURE 2069

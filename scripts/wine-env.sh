@@ -1,0 +1,123 @@
+# shellcheck shell=bash
+# The Wine lane's environment; source it, then call its functions.
+#
+#   KVR_WINE           the 64-bit Wine loader (Debian's wine64 package puts it
+#                      in /usr/lib/wine and no `wine` command on PATH)
+#   KVR_RUBY_EXE       the cross-built ruby.exe (scripts/build-ruby-win64.sh)
+#   KVR_MINITEST_LIB   Debian's minitest, as a Windows path
+#   WINEPREFIX         a 64-bit prefix under the cache, made once by wine_prefix_init
+#
+#   wine_prefix_init   makes the prefix if it is not there yet
+#   to_wine_path P     the Windows path of a Unix path (Wine maps / to Z:)
+#   xvfb_start         starts Xvfb on a free display, exports DISPLAY, and
+#                      stops it again when the sourcing shell exits
+#   xvfb_stop          waits for this prefix's Windows programs, stops Xvfb
+#   wine_ruby ARGS...  runs ruby.exe with minitest on its load path; CR LF line
+#                      ends become LF on stdout and stderr; its exit status is kept
+
+KVR_CACHE=${KVR_CACHE:-/var/cache/kvr_gui}
+export WINEPREFIX=${WINEPREFIX:-$KVR_CACHE/wine-prefix}
+export WINEARCH=win64
+export WINEDEBUG=-all
+
+KVR_WINE=${KVR_WINE:-$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)}
+KVR_WINESERVER=${KVR_WINESERVER:-$(command -v wineserver || echo /usr/lib/wine/wineserver)}
+KVR_RUBY_EXE=${KVR_RUBY_EXE:-$KVR_CACHE/ruby-3.1-x64-mingw32/bin/ruby.exe}
+
+to_wine_path() {
+  local unix
+  unix=$(realpath -m -- "$1") || return 1
+  printf 'Z:%s\n' "$unix"
+}
+
+# The newest minitest that Debian's ruby-minitest installed.
+_kvr_minitest_lib() {
+  local dir
+  dir=$(find /usr/share/rubygems-integration/all/gems -maxdepth 1 -type d -name 'minitest-*' \
+    2>/dev/null | sort -V | tail -n 1)
+  [[ -n $dir && -f $dir/lib/minitest.rb ]] && to_wine_path "$dir/lib"
+}
+KVR_MINITEST_LIB=${KVR_MINITEST_LIB:-$(_kvr_minitest_lib)}
+
+wine_prefix_init() {
+  local stamp=$WINEPREFIX/.kvr-ready
+  [[ -f $stamp ]] && return 0
+  [[ -x $KVR_WINE ]] || {
+    echo "wine-env: no Wine loader at $KVR_WINE (install wine64)" >&2
+    return 1
+  }
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  # One maker at a time; a second caller waits and then finds the stamp.
+  (
+    flock 9
+    [[ -f $stamp ]] && exit 0
+    # No Mono or Gecko installers: nothing here needs them.
+    WINEDLLOVERRIDES="mscoree,mshtml=" "$KVR_WINE" wineboot --init >/dev/null 2>&1 || exit 1
+    # Wine draws the frame and caption itself: Xvfb has no window manager.
+    for value in Managed Decorated; do
+      "$KVR_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v "$value" /d N /f >/dev/null 2>&1 ||
+        exit 1
+    done
+    # The registry reaches the disk when the server ends.
+    "$KVR_WINESERVER" -w
+    touch "$stamp"
+  ) 9>"$WINEPREFIX.lock" || {
+    echo "wine-env: could not make the Wine prefix $WINEPREFIX" >&2
+    return 1
+  }
+}
+
+KVR_XVFB_PID=
+
+xvfb_start() {
+  [[ -n $KVR_XVFB_PID ]] && return 0
+  local fifo_dir display=
+  fifo_dir=$(mktemp -d) || return 1
+  mkfifo "$fifo_dir/display"
+  # Xvfb picks a free display itself and writes its number once it accepts
+  # connections.
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo_dir/display" \
+    >/dev/null 2>"$fifo_dir/log" &
+  KVR_XVFB_PID=$!
+  read -r -t 20 display <"$fifo_dir/display" || true
+  if [[ -z $display ]]; then
+    echo "wine-env: Xvfb did not start:" >&2
+    cat "$fifo_dir/log" >&2
+    rm -rf "$fifo_dir"
+    xvfb_stop
+    return 1
+  fi
+  rm -rf "$fifo_dir"
+  export DISPLAY=:$display
+  trap xvfb_stop EXIT
+}
+
+xvfb_stop() {
+  [[ -n $KVR_XVFB_PID ]] || return 0
+  # Windows programs of this prefix that still run hold the display.
+  timeout 30 "$KVR_WINESERVER" -w 2>/dev/null || true
+  kill "$KVR_XVFB_PID" 2>/dev/null || true
+  wait "$KVR_XVFB_PID" 2>/dev/null || true
+  KVR_XVFB_PID=
+}
+
+# Windows programs write CR LF; the lane's logs and the callers' greps want LF.
+_kvr_strip_cr() { sed -u 's/\r$//'; }
+
+wine_ruby() {
+  [[ -f $KVR_RUBY_EXE ]] || {
+    echo "wine-env: no ruby.exe at $KVR_RUBY_EXE (run scripts/build-ruby-win64.sh)" >&2
+    return 1
+  }
+  [[ -n $KVR_MINITEST_LIB ]] || {
+    echo "wine-env: Debian's minitest is missing (install ruby-minitest)" >&2
+    return 1
+  }
+  # RUBYLIB, unlike -I, reaches the child Ruby processes a test starts.
+  (
+    RUBYLIB="$KVR_MINITEST_LIB${RUBYLIB:+;$RUBYLIB}" "$KVR_WINE" "$KVR_RUBY_EXE" "$@" \
+      2>&1 1>&3 3>&- | _kvr_strip_cr >&2
+    exit "${PIPESTATUS[0]}"
+  ) 3>&1 | _kvr_strip_cr
+  return "${PIPESTATUS[0]}"
+}

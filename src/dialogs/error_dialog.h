@@ -1,0 +1,32 @@
+// KVRGUIErrorDialog: a small modal box with a warning picture, the plug-in's
+// message and OK.
+#pragma once
+
+#include "dialogs/error_dialog_texts.h"
+#include "framework/dialog.h"
+#include "resources/resource_ids.h"
+
+namespace kvr::dialogs {
+
+class KVRGUIErrorDialog : public ui::CDialog {
+    KVR_DECLARE_DYNAMIC(KVRGUIErrorDialog)
+
+  public:
+    static constexpr UINT IDD = IDD_KVRGUI_ERROR;
+
+    KVRGUIErrorDialog();
+
+    void TransferMessage(rb::Value message) { m_texts.TransferMessage(message); }
+
+    BOOL OnInitDialog() override;
+    void DoDataExchange(ui::CDataExchange* pDX) override;
+
+  private:
+    ui::CStatic m_messageControl;
+    ui::CFont m_messageFont;
+    text::WideString m_title;
+    text::WideString m_okCaption;
+    ErrorDialogTexts m_texts;
+};
+
+}  // namespace kvr::dialogs

@@ -1,0 +1,35 @@
+// The texts of the two error dialogs: the English keys of their fixed texts
+// and the message the plug-in hands over, as UTF-8 bytes.
+#pragma once
+
+#include <string>
+
+#include "dialogs/web_site.h"
+#include "framework/controls.h"
+#include "framework/font.h"
+#include "ruby/ruby_value.h"
+
+namespace kvr::dialogs {
+
+struct ErrorDialogTexts {
+    // Shown when the plug-in's message has no character data.
+    std::string message = "ERROR";
+    const char* linkTextKey = KVR_SITE_DISPLAY_HOST "/Forum";
+    const char* linkAddressKey = KVR_SITE_ADDRESS "/forum/";
+    const char* titleKey = "Sorvane Error";
+    const char* sentenceKey = "If you think it is a bug, please submit it to";
+    const char* okKey = "OK";
+
+    // Takes the message from Ruby: a String's bytes up to its first NUL (one
+    // without character data leaves the message as it is); any other object
+    // as its to_s. A Ruby exception from to_s comes out as a RubyError.
+    void TransferMessage(rb::Value message);
+};
+
+// The message font of both dialogs.
+void CreateMessageFont(ui::CFont& font);
+
+// Puts the message on its control: the font, then the looked-up message.
+void ShowMessage(ui::CStatic& control, const ui::CFont& font, const ErrorDialogTexts& texts);
+
+}  // namespace kvr::dialogs

@@ -1,0 +1,13 @@
+// Every text a dialog shows is looked up by its English wording.
+#pragma once
+
+#include "strings/lang_handler.h"
+#include "text/wide_string.h"
+
+namespace kvr::dialogs {
+
+inline text::WideString Lookup(const char* key) {
+    return text::WideString(strings::langHandler().GetWideString(key));
+}
+
+}  // namespace kvr::dialogs

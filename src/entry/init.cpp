@@ -1,0 +1,54 @@
+// Init_kvr_gui: called once by the interpreter when the plug-in requires the
+// library. Defines KVRGUI and its methods, reads the strings file through the
+// host, then defines KVRGUI_LangHandler.
+
+#include "entry/export.h"
+#include "entry/methods.h"
+#include "entry/ruby_method.h"
+#include "framework/resource_scope.h"
+#include "ruby/calls.h"
+#include "ruby/ruby_error.h"
+#include "strings/lang_handler.h"
+
+#if defined(KVR_TEST_DRIVER)
+#include "testing/test_driver.h"
+#endif
+
+namespace kvr::entry {
+
+namespace {
+
+void LoadTranslations() {
+    // Whatever happens while loading, initialisation goes on and untranslated
+    // texts appear in English. An exception the host raised is not left
+    // pending.
+    try {
+        strings::langHandler().LoadStringsFile("kvr.strings");
+    } catch (const rb::RubyError&) {
+        rb::clearPendingException();
+    } catch (...) {
+    }
+}
+
+rb::Value InitializeModule() {
+    ui::ResourceScope resources;
+    DefineKvrguiMethods(rb::defineClass("KVRGUI"));
+    LoadTranslations();
+    DefineLangHandlerMethods(rb::defineClass("KVRGUI_LangHandler"));
+#if defined(KVR_TEST_DRIVER)
+    testing::DefineTestDriver();
+#endif
+    return rb::nil();
+}
+
+}  // namespace
+
+}  // namespace kvr::entry
+
+KVR_EXPORT void Init_kvr_gui() {
+    kvr::rb::PendingJump jump;
+    kvr::entry::RunGuarded(jump, [] { return kvr::entry::InitializeModule(); });
+    if (jump.state != 0) {
+        kvr::rb::jumpTo(jump);
+    }
+}

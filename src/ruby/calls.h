@@ -1,0 +1,47 @@
+// Calls into the interpreter, each protected (see protect.h): a Ruby exception
+// comes out as a RubyError.
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+#include "ruby/ruby_value.h"
+
+namespace kvr::rb {
+
+// Evaluates Ruby source at top level (rb_eval_string): class and constant names.
+Value evalString(const char* source);
+
+// An instance variable of obj, "@name" spelt in full; nil when unset.
+Value ivarGet(Value obj, const char* name);
+
+// Calls a method by name with positional arguments (private methods too, as
+// rb_funcall does).
+Value callv(Value receiver, const char* method, std::size_t argc, const Value* argv);
+
+template <class... Args>
+Value call(Value receiver, const char* method, Args... args) {
+    std::array<Value, sizeof...(Args)> argv{Value(args)...};
+    return callv(receiver, method, argv.size(), argv.data());
+}
+
+// Raises an exception of the named class with a message, as a RubyError
+// (with the backtrace of a real raise). For the test driver's own errors.
+[[noreturn]] void raiseError(const char* exceptionClass, const char* message);
+
+// An Array of three elements.
+Value newArray(Value a, Value b, Value c);
+
+// Defines (or reopens) a top-level class derived from Object.
+Value defineClass(const char* name);
+
+// Defines an instance method; the function receives the receiver and, for
+// arity 1, the argument.
+using Method0 = Value (*)(Value self);
+using Method1 = Value (*)(Value self, Value arg);
+using Method2 = Value (*)(Value self, Value arg1, Value arg2);
+void defineMethod(Value klass, const char* name, Method0 fn);
+void defineMethod(Value klass, const char* name, Method1 fn);
+void defineMethod(Value klass, const char* name, Method2 fn);
+
+}  // namespace kvr::rb

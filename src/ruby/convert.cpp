@@ -1,0 +1,89 @@
+#include "ruby/convert.h"
+
+#include <cstring>
+
+#include "ruby/protect.h"
+#include "ruby/ruby_api.h"
+
+namespace kvr::rb {
+
+bool isString(Value v) {
+    return RB_TYPE_P(v, T_STRING);
+}
+
+void expectString(Value v) {
+    if (isString(v)) {
+        return;
+    }
+    protect([v] {
+        rb_check_type(v, T_STRING);
+        return Value(Qnil);
+    });
+}
+
+StringBytes bytesUpToNul(const char* ptr, std::size_t length) {
+    if (ptr == nullptr) {
+        return {};
+    }
+    const void* nul = std::memchr(ptr, '\0', length);
+    return {ptr, nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - ptr) : length};
+}
+
+StringBytes stringBytes(Value str) {
+    expectString(str);
+    return bytesUpToNul(RSTRING_PTR(str), static_cast<std::size_t>(RSTRING_LEN(str)));
+}
+
+long toLong(Value v) {
+    if (FIXNUM_P(v)) {
+        return static_cast<long>(FIX2LONG(v));
+    }
+    Value out = 0;
+    long result = 0;
+    protect([v, &result, &out] {
+        result = rb_num2long(v);
+        return out;
+    });
+    return result;
+}
+
+Value newString(std::string_view utf8) {
+    std::size_t n = bytesUpToNul(utf8.data(), utf8.size()).size;
+    return protect([&utf8, n] {
+#if defined(KVR_RUBY18)
+        return rb_str_new(utf8.data(), static_cast<long>(n));
+#else
+        return rb_utf8_str_new(utf8.data(), static_cast<long>(n));
+#endif
+    });
+}
+
+Value newString(const char* nulTerminatedUtf8) {
+    return newString(std::string_view(nulTerminatedUtf8 ? nulTerminatedUtf8 : ""));
+}
+
+Value integer(long n) {
+    return protect([n] { return rb_int2inum(n); });
+}
+
+Value asString(Value v) {
+    return protect([v] { return rb_obj_as_string(v); });
+}
+
+Value nil() {
+    return Qnil;
+}
+Value trueValue() {
+    return Qtrue;
+}
+Value falseValue() {
+    return Qfalse;
+}
+bool isTrue(Value v) {
+    return v == Qtrue;
+}
+bool isNil(Value v) {
+    return NIL_P(v);
+}
+
+}  // namespace kvr::rb

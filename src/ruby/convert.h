@@ -1,0 +1,53 @@
+// Conversions between Ruby values and native data, as the module uses them.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "ruby/ruby_value.h"
+
+namespace kvr::rb {
+
+// A String's character data: its bytes up to the first NUL byte. Ruby 1.8
+// Strings may have no character buffer at all; data is then null.
+struct StringBytes {
+    const char* data = nullptr;
+    std::size_t size = 0;
+
+    bool hasBuffer() const { return data != nullptr; }
+    std::string_view view() const {
+        return hasBuffer() ? std::string_view(data, size) : std::string_view();
+    }
+};
+
+// Whether v is a String.
+bool isString(Value v);
+
+// Raises the interpreter's TypeError (as a RubyError) unless v is a String.
+void expectString(Value v);
+
+// The character data of a String (checked with expectString). The bytes stay
+// valid while the String lives and is not modified.
+StringBytes stringBytes(Value str);
+
+// The bytes as stored in a String object's own fields, up to the first NUL;
+// for the conversion logic alone (the caller has checked the type).
+StringBytes bytesUpToNul(const char* ptr, std::size_t length);
+
+// An Integer's value: a Fixnum directly, anything else through rb_num2long
+// (TypeError for nil and non-numbers, RangeError beyond a long).
+long toLong(Value v);
+
+// A new String from UTF-8 bytes (up to the first NUL, like rb_str_new2); tagged
+// UTF-8 where the interpreter has encodings.
+Value newString(std::string_view utf8);
+Value newString(const char* nulTerminatedUtf8);
+
+// A Ruby Integer.
+Value integer(long n);
+
+// v.to_s as a String (the interpreter's rb_obj_as_string).
+Value asString(Value v);
+
+}  // namespace kvr::rb

@@ -1,0 +1,56 @@
+// The language handler: the translations of the strings file in two tables,
+// UTF-8 texts for Ruby and UTF-16 texts for the dialogs. A key without a
+// translation stands for itself. Entries are only ever added, never moved or
+// replaced, so a text handed out stays valid at the same address until the
+// library is unloaded.
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "text/wide_string.h"
+
+namespace kvr::strings {
+
+class LangHandler {
+public:
+    // Enters (key, text) into both tables, each only if it does not hold the
+    // key yet. Both are NUL-terminated UTF-8.
+    void AddText(const char* key, const char* text);
+
+    // The UTF-16 text for a UTF-8 key; a miss enters the key itself, converted.
+    const text::WideChar* GetWideString(const char* key);
+
+    // The UTF-8 text for a UTF-8 key; a miss enters a copy of the key itself.
+    const char* GetUtf8String(const char* key);
+
+    // Locates the strings file through the host and reads it. 0 when the file
+    // was read to its end, 1 when it was not read at all.
+    int LoadStringsFile(const char* fileName);
+
+    // Reads a strings file at a path (UTF-8 bytes). 0 when read, 1 when it
+    // could not be opened.
+    int ReadStringsFile(const std::string& path);
+
+    // Keys compare byte by byte as unsigned bytes: std::string's ordering.
+    std::map<std::string, std::string> utf8Texts;
+    std::map<std::string, text::WideString> wideTexts;
+};
+
+// The module's one language handler (a static object of the library).
+LangHandler& langHandler();
+
+// Size of the reader's working buffers: record, key, text and path.
+constexpr std::size_t kStringsBufferSize = 1024;
+
+// Examines length bytes of a record; on success writes key and text,
+// NUL-terminated, into the two kStringsBufferSize buffers and returns 0,
+// otherwise returns 1 (the record is skipped).
+int ParseStringsRecord(const char* record, std::size_t length, char* key, char* text);
+
+// Asks the host for the path of the named resource file and whether it may be
+// read. 0 and the path written into the kStringsBufferSize buffer when the
+// host confirmed it; 1 otherwise (the buffer is left alone).
+int LocateStringsFile(const char* fileName, char* path);
+
+}  // namespace kvr::strings

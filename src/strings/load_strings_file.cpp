@@ -1,0 +1,55 @@
+#include <array>
+#include <cstring>
+
+#include "ruby/calls.h"
+#include "ruby/convert.h"
+#include "ruby/ruby_error.h"
+#include "strings/lang_handler.h"
+
+namespace kvr::strings {
+
+namespace {
+
+// The bytes of a path value the host confirmed. A value that is not a String,
+// or a String without a character buffer, yields no bytes: the path counts as
+// refused. Only the type check is caught here; it is the module's own question,
+// not a failure of the host.
+rb::StringBytes confirmedPathBytes(rb::Value path) {
+    try {
+        return rb::stringBytes(path);
+    } catch (const rb::RubyError&) {
+        rb::clearPendingException();
+        return {};
+    }
+}
+
+}  // namespace
+
+int LocateStringsFile(const char* fileName, char* path) {
+    // A Ruby exception raised by the host's methods leaves as a RubyError.
+    const rb::Value name = rb::newString(fileName);
+    const rb::Value resourcePath = rb::call(rb::evalString("Sketchup"), "get_resource_path", name);
+    const rb::Value valid =
+        rb::call(rb::evalString("Sketchup"), "is_valid_filename?", resourcePath);
+    if (!rb::isTrue(valid)) {
+        return 1;
+    }
+    const rb::StringBytes bytes = confirmedPathBytes(resourcePath);
+    // A path that does not fit the buffer with its NUL counts as not found.
+    if (!bytes.hasBuffer() || bytes.size >= kStringsBufferSize) {
+        return 1;
+    }
+    std::memcpy(path, bytes.data, bytes.size);
+    path[bytes.size] = '\0';
+    return 0;
+}
+
+int LangHandler::LoadStringsFile(const char* fileName) {
+    std::array<char, kStringsBufferSize> path;
+    if (LocateStringsFile(fileName, path.data()) != 0) {
+        return 1;
+    }
+    return ReadStringsFile(path.data());
+}
+
+}  // namespace kvr::strings

@@ -1,0 +1,21 @@
+// Opens a strings file for reading, by a path given as UTF-8 bytes.
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+namespace kvr::strings {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+// Opens in binary mode: the reader itself turns CR LF into a line feed, so
+// both platforms read the same bytes. On Windows the path is converted from
+// UTF-8 to UTF-16 and opened with the wide call; only if that fails are its
+// bytes tried as they are (the ANSI code page). Null when it cannot be opened.
+FilePtr openStringsFile(const std::string& path);
+
+}  // namespace kvr::strings

@@ -1,0 +1,243 @@
+#include "testing/dialog_proxy.h"
+
+#include <map>
+#include <string>
+
+#include "entry/ruby_method.h"
+#include "framework/cursor.h"
+#include "framework/dialog.h"
+#include "ruby/calls.h"
+#include "ruby/convert.h"
+#include "testing/pointer_input.h"
+#include "testing/ruby_values.h"
+#include "testing/screenshot.h"
+
+namespace kvr::testing {
+
+namespace {
+
+// Proxies handed out and the dialog windows they stand for; an entry lives
+// only while the proxy's block runs.
+std::map<long, HWND>& liveProxies() {
+    static std::map<long, HWND> proxies;
+    return proxies;
+}
+long nextToken = 1;
+
+HWND DialogOf(rb::Value self) {
+    rb::Value token = rb::ivarGet(self, "@token");
+    auto it = rb::isNil(token) ? liveProxies().end() : liveProxies().find(rb::toLong(token));
+    if (it == liveProxies().end() || !IsWindow(it->second)) {
+        rb::raiseError("RuntimeError",
+                       "the dialog is closed; a dialog can be used only inside its block");
+    }
+    return it->second;
+}
+
+HWND ControlOf(HWND dialog, rb::Value id) {
+    HWND control = GetDlgItem(dialog, static_cast<int>(rb::toLong(id)));
+    if (control == nullptr) {
+        std::string message = "the dialog has no control " + std::to_string(rb::toLong(id));
+        rb::raiseError("ArgumentError", message.c_str());
+    }
+    return control;
+}
+
+text::WideString WindowText(HWND window) {
+    int length = GetWindowTextLengthW(window);
+    text::WideString text(static_cast<std::size_t>(length) + 1, text::WideChar(0));
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), length + 1)));
+    return text;
+}
+
+rb::Value ClassName(rb::Value self) {
+    ui::CDialog* dialog = ui::CDialog::FromDialogHandle(DialogOf(self));
+    return dialog ? rb::newString(dialog->GetRuntimeClass()->m_lpszClassName) : rb::nil();
+}
+
+rb::Value TemplateId(rb::Value self) {
+    ui::CDialog* dialog = ui::CDialog::FromDialogHandle(DialogOf(self));
+    return dialog ? rb::integer(static_cast<long>(dialog->templateId())) : rb::nil();
+}
+
+rb::Value Caption(rb::Value self) {
+    return WideToRuby(WindowText(DialogOf(self)));
+}
+
+rb::Value Text(rb::Value self, rb::Value id) {
+    return WideToRuby(WindowText(ControlOf(DialogOf(self), id)));
+}
+
+rb::Value IsChecked(rb::Value self, rb::Value id) {
+    return rb::boolValue(SendMessageW(ControlOf(DialogOf(self), id), BM_GETCHECK, 0, 0) ==
+                         BST_CHECKED);
+}
+
+rb::Value IsEnabled(rb::Value self, rb::Value id) {
+    return rb::boolValue(IsWindowEnabled(ControlOf(DialogOf(self), id)) != FALSE);
+}
+
+rb::Value IsVisible(rb::Value self, rb::Value id) {
+    return rb::boolValue(IsWindowVisible(ControlOf(DialogOf(self), id)) != FALSE);
+}
+
+rb::Value Focus(rb::Value self) {
+    HWND dialog = DialogOf(self);
+    HWND focus = GetFocus();
+    return focus != nullptr && GetParent(focus) == dialog ? rb::integer(GetDlgCtrlID(focus))
+                                                          : rb::nil();
+}
+
+rb::Value Selection(rb::Value self, rb::Value id) {
+    DWORD start = 0, end = 0;
+    SendMessageW(ControlOf(DialogOf(self), id), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return ArrayOf({rb::integer(static_cast<long>(start)), rb::integer(static_cast<long>(end))});
+}
+
+rb::Value Font(rb::Value self, rb::Value id) {
+    HWND dialog = DialogOf(self);
+    HWND control = ControlOf(dialog, id);
+    // A control that paints itself draws with the font it selects; make sure
+    // it has painted, then ask it.
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    HFONT font = nullptr;
+    if (ui::CWnd* attached = ui::CWnd::FromAttachedHandle(control)) {
+        font = attached->lastPaintFont();
+    }
+    if (font == nullptr) {
+        font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    }
+    if (font == nullptr ||
+        font == reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0))) {
+        return rb::nil();
+    }
+    LOGFONTW description{};
+    if (GetObjectW(font, sizeof description, &description) == 0) {
+        return rb::nil();
+    }
+    return FontHash(description);
+}
+
+rb::Value HasHandCursor(rb::Value self, rb::Value id) {
+    HWND dialog = DialogOf(self);
+    HCURSOR shown = CursorAtPoint(dialog, ControlCentre(dialog, ControlOf(dialog, id)));
+    return rb::boolValue(ui::IsModuleHandCursor(shown));
+}
+
+rb::Value Click(rb::Value self, rb::Value id) {
+    HWND dialog = DialogOf(self);
+    POINT centre = ControlCentre(dialog, ControlOf(dialog, id));
+    PressAndRelease(dialog, centre, centre);
+    return rb::nil();
+}
+
+rb::Value Drag(rb::Value self, rb::Value fromId, rb::Value toId) {
+    HWND dialog = DialogOf(self);
+    PressAndRelease(dialog, ControlCentre(dialog, ControlOf(dialog, fromId)),
+                    ControlCentre(dialog, ControlOf(dialog, toId)));
+    return rb::nil();
+}
+
+rb::Value Type(rb::Value self, rb::Value id, rb::Value textValue) {
+    HWND dialog = DialogOf(self);
+    HWND control = ControlOf(dialog, id);
+    text::WideString typed = RubyToWide(textValue);
+    // Into the box as the Tab key would enter it (the whole text selected),
+    // then key by key.
+    SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+    for (text::WideChar c : typed) {
+        SendMessageW(control, WM_CHAR, static_cast<WPARAM>(c), 1);
+    }
+    return rb::nil();
+}
+
+rb::Value Key(rb::Value self, rb::Value name) {
+    HWND dialog = DialogOf(self);
+    std::string key = NameOf(name);
+    int vk = key == "enter" ? VK_RETURN : key == "escape" ? VK_ESCAPE : key == "tab" ? VK_TAB : 0;
+    if (vk == 0) {
+        rb::raiseError("ArgumentError", "key takes :enter, :escape or :tab");
+    }
+    HWND focus = GetFocus();
+    MSG message{};
+    message.hwnd = focus != nullptr ? focus : dialog;
+    message.message = WM_KEYDOWN;
+    message.wParam = static_cast<WPARAM>(vk);
+    message.lParam = 1;
+    if (!IsDialogMessageW(dialog, &message)) {
+        SendMessageW(message.hwnd, message.message, message.wParam, message.lParam);
+    }
+    return rb::nil();
+}
+
+rb::Value Close(rb::Value self) {
+    SendMessageW(DialogOf(self), WM_CLOSE, 0, 0);
+    return rb::nil();
+}
+
+rb::Value Screenshot(rb::Value self, rb::Value path) {
+    HWND dialog = DialogOf(self);
+    std::string file(rb::stringBytes(path).view());
+    if (!SaveScreenshot(dialog, file)) {
+        rb::raiseError("RuntimeError", "no screenshot could be made on this window system");
+    }
+    return rb::nil();
+}
+
+}  // namespace
+
+}  // namespace kvr::testing
+
+KVR_RUBY_METHOD_0(kvrgui_test_dialog_class_name, kvr::testing::ClassName)
+KVR_RUBY_METHOD_0(kvrgui_test_dialog_template_id, kvr::testing::TemplateId)
+KVR_RUBY_METHOD_0(kvrgui_test_dialog_caption, kvr::testing::Caption)
+KVR_RUBY_METHOD_1(kvrgui_test_dialog_text, kvr::testing::Text)
+KVR_RUBY_METHOD_1(kvrgui_test_dialog_checked, kvr::testing::IsChecked)
+KVR_RUBY_METHOD_1(kvrgui_test_dialog_enabled, kvr::testing::IsEnabled)
+KVR_RUBY_METHOD_1(kvrgui_test_dialog_visible, kvr::testing::IsVisible)
+KVR_RUBY_METHOD_0(kvrgui_test_dialog_focus, kvr::testing::Focus)
+KVR_RUBY_METHOD_1(kvrgui_test_dialog_selection, kvr::testing::Selection)
+KVR_RUBY_METHOD_1(kvrgui_test_dialog_font, kvr::testing::Font)
+KVR_RUBY_METHOD_1(kvrgui_test_dialog_hand_cursor, kvr::testing::HasHandCursor)
+KVR_RUBY_METHOD_1(kvrgui_test_dialog_click, kvr::testing::Click)
+KVR_RUBY_METHOD_2(kvrgui_test_dialog_drag, kvr::testing::Drag)
+KVR_RUBY_METHOD_2(kvrgui_test_dialog_type, kvr::testing::Type)
+KVR_RUBY_METHOD_1(kvrgui_test_dialog_key, kvr::testing::Key)
+KVR_RUBY_METHOD_0(kvrgui_test_dialog_close, kvr::testing::Close)
+KVR_RUBY_METHOD_1(kvrgui_test_dialog_screenshot, kvr::testing::Screenshot)
+
+namespace kvr::testing {
+
+void DefineDialogProxyClass(rb::Value driverModule) {
+    rb::Value klass = rb::call(driverModule, "const_get", rb::evalString(":Dialog"));
+    rb::defineMethod(klass, "class_name", &kvrgui_test_dialog_class_name);
+    rb::defineMethod(klass, "template_id", &kvrgui_test_dialog_template_id);
+    rb::defineMethod(klass, "caption", &kvrgui_test_dialog_caption);
+    rb::defineMethod(klass, "text", &kvrgui_test_dialog_text);
+    rb::defineMethod(klass, "checked?", &kvrgui_test_dialog_checked);
+    rb::defineMethod(klass, "enabled?", &kvrgui_test_dialog_enabled);
+    rb::defineMethod(klass, "visible?", &kvrgui_test_dialog_visible);
+    rb::defineMethod(klass, "focus", &kvrgui_test_dialog_focus);
+    rb::defineMethod(klass, "selection", &kvrgui_test_dialog_selection);
+    rb::defineMethod(klass, "font", &kvrgui_test_dialog_font);
+    rb::defineMethod(klass, "hand_cursor?", &kvrgui_test_dialog_hand_cursor);
+    rb::defineMethod(klass, "click", &kvrgui_test_dialog_click);
+    rb::defineMethod(klass, "drag", &kvrgui_test_dialog_drag);
+    rb::defineMethod(klass, "type", &kvrgui_test_dialog_type);
+    rb::defineMethod(klass, "key", &kvrgui_test_dialog_key);
+    rb::defineMethod(klass, "close", &kvrgui_test_dialog_close);
+    rb::defineMethod(klass, "screenshot", &kvrgui_test_dialog_screenshot);
+}
+
+DialogProxyLease::DialogProxyLease(HWND dialog) : token_(nextToken++), proxy_(rb::nil()) {
+    liveProxies()[token_] = dialog;
+    proxy_ = rb::call(rb::evalString("KVRGUITest::Dialog"), "new", rb::integer(token_));
+}
+
+// Plain bookkeeping, no call into Ruby: safe while an exception unwinds.
+DialogProxyLease::~DialogProxyLease() {
+    liveProxies().erase(token_);
+}
+
+}  // namespace kvr::testing

@@ -1,0 +1,107 @@
+#include "testing/test_driver.h"
+
+#include "entry/ruby_method.h"
+#include "framework/dialog.h"
+#include "framework/modal_hook.h"
+#include "framework/resource_scope.h"
+#include "framework/shell.h"
+#include "ruby/calls.h"
+#include "ruby/convert.h"
+#include "testing/dialog_proxy.h"
+#include "testing/ruby_values.h"
+
+namespace kvr::testing {
+
+namespace {
+
+long unhandledDialogs = 0;
+
+// The queue of blocks lives in Ruby (reachable by the garbage collector).
+constexpr const char* kDriverSource = R"RUBY(
+module KVRGUITest
+  @queue = []
+  class Dialog
+    def initialize(token)
+      @token = token
+    end
+  end
+  def self.on_dialog(&block)
+    raise ArgumentError, "on_dialog needs a block" unless block
+    @queue.push(block)
+    nil
+  end
+  def self.queued_blocks
+    @queue
+  end
+end
+)RUBY";
+
+rb::Value DriverModule() {
+    return rb::evalString("KVRGUITest");
+}
+
+void OnDialogShown(ui::CDialog& dialog) {
+    HWND window = dialog.m_hWnd;
+    rb::Value block = rb::call(rb::call(DriverModule(), "queued_blocks"), "shift");
+    if (!rb::isNil(block)) {
+        DialogProxyLease lease(window);
+        rb::call(block, "call", lease.proxy());
+    }
+    if (!dialog.HasEnded() && IsWindow(window)) {
+        ++unhandledDialogs;
+        SendMessageW(window, WM_CLOSE, 0, 0);
+    }
+}
+
+rb::Value LiveDialogs(rb::Value) {
+    return rb::integer(ui::CDialog::LiveCount());
+}
+
+rb::Value ResourceDepth(rb::Value) {
+    return rb::integer(ui::ResourceScope::Depth());
+}
+
+rb::Value ShellOpens(rb::Value) {
+    std::vector<rb::Value> addresses;
+    for (const auto& address : ui::RecordedShellOpens()) {
+        addresses.push_back(WideToRuby(address));
+    }
+    return ArrayOf(addresses);
+}
+
+rb::Value Unhandled(rb::Value) {
+    return rb::integer(unhandledDialogs);
+}
+
+rb::Value Reset(rb::Value self) {
+    rb::call(rb::call(self, "queued_blocks"), "clear");
+    ui::RecordedShellOpens().clear();
+    unhandledDialogs = 0;
+    return rb::nil();
+}
+
+}  // namespace
+
+}  // namespace kvr::testing
+
+KVR_RUBY_METHOD_0(kvrgui_test_live_dialogs, kvr::testing::LiveDialogs)
+KVR_RUBY_METHOD_0(kvrgui_test_resource_depth, kvr::testing::ResourceDepth)
+KVR_RUBY_METHOD_0(kvrgui_test_shell_opens, kvr::testing::ShellOpens)
+KVR_RUBY_METHOD_0(kvrgui_test_unhandled, kvr::testing::Unhandled)
+KVR_RUBY_METHOD_0(kvrgui_test_reset, kvr::testing::Reset)
+
+namespace kvr::testing {
+
+void DefineTestDriver() {
+    rb::evalString(kDriverSource);
+    rb::Value driver = DriverModule();
+    DefineSingletonMethod(driver, "live_dialogs", &kvrgui_test_live_dialogs);
+    DefineSingletonMethod(driver, "resource_depth", &kvrgui_test_resource_depth);
+    DefineSingletonMethod(driver, "shell_opens", &kvrgui_test_shell_opens);
+    DefineSingletonMethod(driver, "unhandled", &kvrgui_test_unhandled);
+    DefineSingletonMethod(driver, "reset", &kvrgui_test_reset);
+    DefineDialogProxyClass(driver);
+    ui::SetModalHook(&OnDialogShown);
+}
+
+}  // namespace kvr::testing

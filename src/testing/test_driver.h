@@ -1,0 +1,22 @@
+// The test driver: a Ruby module KVRGUITest, compiled into test builds only,
+// through which a Ruby test acts as the user of the module's dialogs.
+//
+//   KVRGUITest.on_dialog { |d| ... }  queue a block for the next dialog that
+//                                     opens; it runs inside the modal loop once
+//                                     the dialog is shown
+//   KVRGUITest.live_dialogs           dialog objects alive now
+//   KVRGUITest.resource_depth         resource scopes in effect (0 between calls)
+//   KVRGUITest.shell_opens            addresses handed to the shell, oldest first
+//   KVRGUITest.unhandled              dialogs that were still open when their
+//                                     block returned (or that had no block)
+//   KVRGUITest.reset                  drops queued blocks, launches, the count
+//
+// A dialog still open when its block returns is closed as the close box
+// would close it.
+#pragma once
+
+namespace kvr::testing {
+
+void DefineTestDriver();
+
+}  // namespace kvr::testing

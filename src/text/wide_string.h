@@ -1,0 +1,28 @@
+// UTF-16 text as the dialogs hold it, and its conversion from and to UTF-8.
+// On Windows the platform's converters (code page 65001) do the work; on Linux
+// a stand-in gives the same results, U+FFFD for invalid input included.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kvr::text {
+
+#if defined(_WIN32)
+using WideChar = wchar_t;
+#define KVR_WIDE(s) L##s
+#else
+using WideChar = char16_t;
+#define KVR_WIDE(s) u##s
+#endif
+
+using WideString = std::basic_string<WideChar>;
+using WideView = std::basic_string_view<WideChar>;
+
+// UTF-8 to UTF-16. Each maximal invalid subsequence becomes one U+FFFD.
+WideString utf8ToWide(std::string_view utf8);
+
+// UTF-16 to UTF-8. An unpaired surrogate becomes U+FFFD.
+std::string wideToUtf8(WideView wide);
+
+}  // namespace kvr::text

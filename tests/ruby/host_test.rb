@@ -1,0 +1,56 @@
+require_relative "test_helper"
+
+# How the module asks the host for the strings file, and what it makes of odd
+# answers. A refusal of any kind leaves every text in English.
+class HostTest < Minitest::Test
+  FRENCH = %("OK" = "D'accord";)
+
+  def test_asks_for_the_path_then_confirms_it
+    result = ChildRuby.run("KVRGUI_LangHandler.new.GetString('OK')", strings: FRENCH)
+    assert_equal "D'accord", result["value"]
+    name, path = result["calls"]
+    assert_equal [:get_resource_path, "kvr.strings"], name
+    assert_equal :is_valid_filename?, path[0]
+    assert_equal "kvr.strings", File.basename(path[1])
+  end
+
+  def test_only_exactly_true_confirms_the_path
+    ["false", "nil", "1", "'true'", "Object.new"].each do |answer|
+      got = ChildRuby.translations(FRENCH, ["OK"], host: { valid_answer: answer })
+      assert_equal "OK", got["OK"], "is_valid_filename? answering #{answer}"
+    end
+  end
+
+  def test_odd_paths_are_refused_without_harm
+    ["42", "nil", "'x' * 1024", "'/no/such/dir/kvr.strings'", "String.new"].each do |path|
+      got = ChildRuby.translations(FRENCH, ["OK"], host: { path_answer: path, valid_answer: "true" })
+      assert_equal "OK", got["OK"], "get_resource_path answering #{path}"
+    end
+  end
+
+  def test_a_path_just_under_the_limit_is_used
+    Dir.mktmpdir do |dir|
+      deep = File.join(dir, "d" * (1000 - dir.length))
+      assert_operator File.join(deep, "kvr.strings").bytesize, :<=, 1023
+      got = ChildRuby.translations(FRENCH, ["OK"], resource_dir: deep)
+      assert_equal "D'accord", got["OK"]
+    end
+  end
+
+  def test_a_resource_folder_with_non_ascii_characters
+    Dir.mktmpdir do |dir|
+      folder = File.join(dir, "Ressources fran\u00E7aises \u65E5\u672C")
+      got = ChildRuby.translations(FRENCH, ["OK"], resource_dir: folder)
+      assert_equal "D'accord", got["OK"]
+    end
+  end
+
+  def test_an_exception_of_the_host_does_not_stop_loading
+    %w[get_resource_path is_valid_filename?].each do |method|
+      result = ChildRuby.run("[KVRGUI.instance_methods(false).sort, KVRGUI_LangHandler.new.GetString('OK')]",
+                             strings: FRENCH, host: { raises_in: method })
+      assert_equal "OK", result["value"][1], "#{method} raising leaves English"
+      assert_equal "nil", result["pending"], "#{method}: no exception left pending"
+    end
+  end
+end

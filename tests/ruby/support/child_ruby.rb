@@ -1,0 +1,38 @@
+require "rbconfig"
+require "tmpdir"
+require "open3"
+
+# Loads the module into a fresh interpreter, with a strings file of the given
+# content (or none), and returns what the script evaluated to there. The file
+# is read only once, when the module loads, so every strings file needs its
+# own interpreter.
+module ChildRuby
+  MAIN = File.expand_path("child_main.rb", __dir__)
+
+  # strings: the file's bytes, or nil for no file. host: extra settings of the
+  # fake host (valid_answer:, path_answer:, raises_in:, as Ruby source).
+  def self.run(script, strings: nil, host: {}, resource_dir: nil)
+    Dir.mktmpdir("kvr-child") do |dir|
+      resource_dir ||= dir
+      Dir.mkdir(resource_dir) unless File.directory?(resource_dir)
+      File.binwrite(File.join(resource_dir, "kvr.strings"), strings) if strings
+      env = { "KVR_HOST_RESOURCE_DIR" => resource_dir, "KVR_CHILD_SCRIPT" => script }
+      env["KVR_HOST_VALID_ANSWER"] = host[:valid_answer] if host.key?(:valid_answer)
+      env["KVR_HOST_PATH_ANSWER"] = host[:path_answer] if host.key?(:path_answer)
+      env["KVR_HOST_RAISES_IN"] = host[:raises_in] if host.key?(:raises_in)
+      out, err, status = Open3.capture3(env, RbConfig.ruby, MAIN, binmode: true)
+      line = out.lines.find { |l| l.start_with?("KVR-RESULT ") }
+      raise "child interpreter failed (#{status.inspect}):\n#{out}\n#{err}" unless line
+      result = Marshal.load([line.split(" ", 2).last.strip].pack("H*"))
+      raise "child raised #{result['error']}" if result["error"]
+      result
+    end
+  end
+
+  # The translations GetString gives for the keys, with the given strings file.
+  def self.translations(strings, keys, **options)
+    script = "h = KVRGUI_LangHandler.new; #{keys.inspect}.map { |k| h.GetString(k) }"
+    values = run(script, strings: strings, **options)["value"]
+    keys.zip(values).to_h
+  end
+end

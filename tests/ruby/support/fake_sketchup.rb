@@ -1,0 +1,38 @@
+# A stand-in for the host's Ruby interface, as far as the module uses it. It
+# logs every call, and a test can make it refuse, answer oddly or raise.
+# Settings come from the environment too, so that a child interpreter starts
+# with the same host.
+module Sketchup
+  class HostFailure < StandardError; end
+
+  class Edge; end
+
+  class << self
+    attr_accessor :resource_dir, :valid_answer, :path_answer, :raise_in
+
+    def calls
+      @calls ||= []
+    end
+
+    def get_resource_path(name)
+      calls << [:get_resource_path, name]
+      raise HostFailure, "get_resource_path failed" if raise_in == "get_resource_path"
+      return path_answer unless path_answer.nil?
+      File.join(resource_dir, name)
+    end
+
+    def is_valid_filename?(path)
+      calls << [:is_valid_filename?, path]
+      raise HostFailure, "is_valid_filename? failed" if raise_in == "is_valid_filename?"
+      return valid_answer unless valid_answer.nil?
+      path.is_a?(String) && File.file?(path)
+    end
+
+    def configure_from(env)
+      self.resource_dir = env.fetch("KVR_HOST_RESOURCE_DIR", Dir.pwd)
+      self.raise_in = env["KVR_HOST_RAISES_IN"]
+      self.valid_answer = eval(env["KVR_HOST_VALID_ANSWER"]) if env["KVR_HOST_VALID_ANSWER"]
+      self.path_answer = eval(env["KVR_HOST_PATH_ANSWER"]) if env["KVR_HOST_PATH_ANSWER"]
+    end
+  end
+end

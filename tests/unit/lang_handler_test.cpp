@@ -1,0 +1,119 @@
+// Lookups in the language handler's two tables.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "strings/lang_handler.h"
+#include "text/wide_string.h"
+
+namespace kvr::strings {
+namespace {
+
+using text::WideString;
+
+TEST(LangHandler, AMissStandsForItselfAndIsEnteredOnce) {
+    LangHandler handler;
+    const text::WideChar* wide = handler.GetWideString("Cancel");
+    EXPECT_EQ(WideString(wide), KVR_WIDE("Cancel"));
+    EXPECT_EQ(handler.GetWideString("Cancel"), wide);
+    EXPECT_EQ(handler.wideTexts.size(), 1u);
+
+    const char* utf8 = handler.GetUtf8String("Cancel");
+    EXPECT_STREQ(utf8, "Cancel");
+    EXPECT_EQ(handler.GetUtf8String("Cancel"), utf8);
+    EXPECT_EQ(handler.utf8Texts.size(), 1u);
+}
+
+TEST(LangHandler, KeysMatchOnlyTheSameBytes) {
+    LangHandler handler;
+    handler.AddText("ok", "lower");
+    handler.AddText("OK ", "trailing space");
+    handler.AddText("\xC2\xB0", "degrees");  // the degree sign in UTF-8
+    EXPECT_EQ(WideString(handler.GetWideString("OK")), KVR_WIDE("OK"));
+    EXPECT_STREQ(handler.GetUtf8String("OK"), "OK");
+    EXPECT_EQ(WideString(handler.GetWideString("\xC2\xB0")), KVR_WIDE("degrees"));
+    EXPECT_STREQ(handler.GetUtf8String("\xC2\xB0"), "degrees");
+    // The Latin-1 byte, the masculine ordinal and the ring operator are other keys.
+    for (const char* other : {"\xB0", "\xC2\xBA", "\xE2\x88\x98"}) {
+        EXPECT_STREQ(handler.GetUtf8String(other), other);
+        const text::WideChar* wide = handler.GetWideString(other);
+        EXPECT_EQ(WideString(wide), text::utf8ToWide(other));
+    }
+}
+
+TEST(LangHandler, AnEmptyTranslationIsATranslation) {
+    LangHandler handler;
+    handler.AddText("OK", "");
+    handler.AddText("", "empty key");
+    EXPECT_STREQ(handler.GetUtf8String("OK"), "");
+    EXPECT_EQ(WideString(handler.GetWideString("OK")), KVR_WIDE(""));
+    EXPECT_STREQ(handler.GetUtf8String(""), "empty key");
+}
+
+TEST(LangHandler, EarlierEntriesAreNeverReplaced) {
+    LangHandler handler;
+    handler.AddText("OK", "first");
+    handler.AddText("OK", "second");
+    EXPECT_STREQ(handler.GetUtf8String("OK"), "first");
+    EXPECT_EQ(WideString(handler.GetWideString("OK")), KVR_WIDE("first"));
+
+    // The tables grow independently: a miss entered in one is no reason to
+    // refuse a later text in the other.
+    handler.GetWideString("Help");
+    handler.AddText("Help", "Aide");
+    EXPECT_EQ(WideString(handler.GetWideString("Help")), KVR_WIDE("Help"));
+    EXPECT_STREQ(handler.GetUtf8String("Help"), "Aide");
+}
+
+TEST(LangHandler, TextsStayAtTheirAddressWhileTheTablesGrow) {
+    LangHandler handler;
+    std::vector<const text::WideChar*> wide;
+    std::vector<const char*> utf8;
+    for (int i = 0; i < 50; ++i) {
+        const std::string key = "key " + std::to_string(i);
+        handler.AddText(key.c_str(), ("text " + std::to_string(i)).c_str());
+        wide.push_back(handler.GetWideString(key.c_str()));
+        utf8.push_back(handler.GetUtf8String(key.c_str()));
+    }
+    for (int i = 0; i < 20000; ++i) {
+        const std::string key = "miss " + std::to_string(i);
+        handler.GetWideString(key.c_str());
+        handler.GetUtf8String(key.c_str());
+        handler.AddText(("added " + std::to_string(i)).c_str(), "x");
+    }
+    for (int i = 0; i < 50; ++i) {
+        const std::string key = "key " + std::to_string(i);
+        const std::string expected = "text " + std::to_string(i);
+        EXPECT_EQ(handler.GetWideString(key.c_str()), wide[i]);
+        EXPECT_EQ(handler.GetUtf8String(key.c_str()), utf8[i]);
+        EXPECT_EQ(WideString(wide[i]), text::utf8ToWide(expected));
+        EXPECT_EQ(std::string(utf8[i]), expected);
+    }
+}
+
+TEST(LangHandler, ALongMissIsConvertedWhole) {
+    LangHandler handler;
+    // 3000 two-byte characters and a four-byte one: 3002 UTF-16 units.
+    std::string key;
+    for (int i = 0; i < 3000; ++i) {
+        key += "\xC3\xA9";
+    }
+    key += "\xF0\x9F\x98\x80";
+    const WideString wide = handler.GetWideString(key.c_str());
+    ASSERT_EQ(wide.size(), 3002u);
+    EXPECT_EQ(wide.find_first_not_of(text::WideChar(0xE9)), 3000u);
+    EXPECT_EQ(wide.substr(3000), WideString({0xD83D, 0xDE00}));
+    EXPECT_EQ(std::string(handler.GetUtf8String(key.c_str())), key);
+}
+
+TEST(LangHandler, ANullKeyIsTheEmptyKey) {
+    LangHandler handler;
+    handler.AddText(nullptr, nullptr);
+    EXPECT_STREQ(handler.GetUtf8String(nullptr), "");
+    EXPECT_EQ(WideString(handler.GetWideString(nullptr)), KVR_WIDE(""));
+    EXPECT_EQ(handler.utf8Texts.count(""), 1u);
+}
+
+}  // namespace
+}  // namespace kvr::strings

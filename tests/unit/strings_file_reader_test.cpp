@@ -1,0 +1,145 @@
+// Reading a whole strings file into the language handler's tables.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "strings/lang_handler.h"
+#include "temp_dir.h"
+#include "text/wide_string.h"
+
+namespace kvr::strings {
+namespace {
+
+using Table = std::map<std::string, std::string>;
+
+class StringsFileReader : public ::testing::Test {
+  protected:
+    // Reads bytes as a strings file into handler; returns ReadStringsFile's result.
+    int read(const std::string& bytes) {
+        return handler.ReadStringsFile(dir.write("kvr.strings", bytes));
+    }
+
+    // Checks utf8Texts and that wideTexts holds the same pairs in UTF-16.
+    void expectTables(const Table& expected) {
+        EXPECT_EQ(handler.utf8Texts, expected);
+        ASSERT_EQ(handler.wideTexts.size(), expected.size());
+        for (const auto& [key, text] : expected) {
+            auto it = handler.wideTexts.find(key);
+            ASSERT_NE(it, handler.wideTexts.end()) << key;
+            EXPECT_EQ(it->second, text::utf8ToWide(text)) << key;
+        }
+    }
+
+    unit::TempDir dir;
+    LangHandler handler;
+};
+
+TEST_F(StringsFileReader, ReadsRecordsBetweenCommentsAndTheLastOneWithoutSemicolon) {
+    ASSERT_EQ(read("\xEF\xBB\xBF// French texts\n"
+                   "// for the dialogs\n\n"
+                   "\"Cancel\" = \"Annuler\";\n"
+                   "\"Angle:\" = \"Angle\xC2\xA0:\"; // trailing comment\n"
+                   "\n\"\xC2\xB0\" = \"deg\";;;\n"
+                   "\"OK\" = \"D'accord\"\n"),
+              0);
+    expectTables({{"Cancel", "Annuler"},
+                  {"Angle:", "Angle\xC2\xA0:"},
+                  {"\xC2\xB0", "deg"},
+                  {"OK", "D'accord"}});
+}
+
+TEST_F(StringsFileReader, SkipsBrokenRecordsAndGoesOn) {
+    ASSERT_EQ(read("\"a=b\" = \"x\";\n"
+                   "\"Site\" = \"http://example.org\";\n"
+                   "\"semi;colon\" = \"x\";\n"
+                   "\"Help\" = \"Aide\";"),
+              0);
+    expectTables({{"Help", "Aide"}});
+}
+
+TEST_F(StringsFileReader, FirstOccurrenceOfAKeyWinsInBothTables) {
+    ASSERT_EQ(read("\"OK\" = \"first\";\"OK\" = \"second\";\"OK\" = \"\";"), 0);
+    expectTables({{"OK", "first"}});
+}
+
+TEST_F(StringsFileReader, ARecordTooLongIsSkippedAloneWherever) {
+    const auto record = [](std::size_t length) {
+        std::string r = "\"k" + std::to_string(length) + "\" = \"";
+        r += std::string(length - r.size() - 1, 'x');
+        return r + "\"";
+    };
+    const std::string longest = record(kStringsBufferSize - 1);
+    // Beyond its first 1023 bytes, this one reads like a pair after a comment.
+    const std::string hidesAPair = record(1500) + " // \n\"hidden\" = \"pair\"";
+    ASSERT_EQ(read("\"before\" = \"1\";" + record(kStringsBufferSize) + ";" + longest + ";" +
+                   hidesAPair + ";\"after\" = \"2\";" + record(3000)),
+              0);
+    expectTables({{"before", "1"},
+                  {"k1023", std::string(kStringsBufferSize - 1 - 12, 'x')},
+                  {"after", "2"}});
+}
+
+TEST_F(StringsFileReader, ReadsCrLfAsOneLineFeed) {
+    // A CR LF pair ends a comment, stands for one line feed inside quotes and
+    // counts as one byte of a record; a lone CR is an ordinary byte.
+    const std::size_t lineFeedCount = kStringsBufferSize - 1 - 13;  // read as 1023 bytes
+    std::string padded = "\"padded\" = \"";
+    for (std::size_t i = 0; i < lineFeedCount; ++i) {
+        padded += "\r\n";
+    }
+    ASSERT_EQ(read("// header\r\n\"Two\r\nlines\" = \"Deux\r\nlignes\";\r\n"
+                   "// note\r\n\"Lone\rCR\" = \"x\r\r\n\";" +
+                   padded + "\";"),
+              0);
+    expectTables({{"Two\nlines", "Deux\nlignes"},
+                  {"Lone\rCR", "x\r\n"},
+                  {"padded", std::string(lineFeedCount, '\n')}});
+}
+
+TEST_F(StringsFileReader, ReadsCrLfThatStraddlesAReadBoundary) {
+    for (std::size_t boundary : {4096u, 8192u, 16384u, 32768u, 65536u}) {
+        LangHandler fresh;
+        // Empty records, then a key whose CR is the last byte before the boundary.
+        const std::string bytes = std::string(boundary - 3, ';') + "\"a\r\nb\" = \"x\";";
+        ASSERT_EQ(fresh.ReadStringsFile(dir.write("straddle.strings", bytes)), 0);
+        EXPECT_EQ(fresh.utf8Texts, (Table{{"a\nb", "x"}})) << "boundary " << boundary;
+    }
+}
+
+TEST_F(StringsFileReader, FilesWithoutPairsLeaveTheTablesEmpty) {
+    EXPECT_EQ(read(""), 0);
+    EXPECT_EQ(read(";;;\n;"), 0);
+    EXPECT_EQ(read("\xEF\xBB\xBF// only a comment\n"), 0);
+    expectTables({});
+}
+
+TEST_F(StringsFileReader, AFileWithoutSemicolonIsOneRecord) {
+    ASSERT_EQ(read("// one record\n\"a\" = \"b\"\n\"c\" = \"d\"\n"), 0);
+    expectTables({{"a", "b"}});
+}
+
+TEST_F(StringsFileReader, OpensAPathGivenInUtf8) {
+    // "Übersetzung 日本.strings": no single-byte code page holds all of it.
+    const std::string path =
+        dir.write(std::filesystem::u8path("\xC3\x9C"
+                                          "bersetzung \xE6\x97\xA5\xE6\x9C\xAC.strings"),
+                  "\"OK\" = \"\xE3\x81\xAF\xE3\x81\x84\"");
+    ASSERT_EQ(handler.ReadStringsFile(path), 0);
+    expectTables({{"OK", "\xE3\x81\xAF\xE3\x81\x84"}});
+}
+
+TEST_F(StringsFileReader, ReportsAFileThatCannotBeReadAndLeavesTheTables) {
+    handler.AddText("kept", "yes");
+    EXPECT_EQ(handler.ReadStringsFile((dir.path() / "missing.strings").u8string()), 1);
+    EXPECT_EQ(handler.ReadStringsFile(dir.path().u8string()), 1);
+    EXPECT_EQ(handler.ReadStringsFile(""), 1);
+    // A NUL would cut the path short and open another file.
+    const std::string real = dir.write("real", "\"a\" = \"b\"");
+    EXPECT_EQ(handler.ReadStringsFile(real + std::string("\0.strings", 9)), 1);
+    expectTables({{"kept", "yes"}});
+}
+
+}  // namespace
+}  // namespace kvr::strings
