@@ -11,8 +11,8 @@ set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 preset=${1:-}
-if [[ $preset != linux && $preset != linux-asan && $preset != win64 ]]; then
-  echo "usage: $0 linux|linux-asan|win64 [minitest options]" >&2
+if [[ $preset != linux && $preset != win64 ]]; then
+  echo "usage: $0 linux|win64 [minitest options]" >&2
   exit 2
 fi
 shift
@@ -34,14 +34,7 @@ fi
 cd "$root"
 status=0
 case $preset in
-  linux | linux-asan)
-    # The sanitizer runtime must come first in a process that did not start
-    # with it: preload it into Ruby (and, through the environment, its children).
-    if [[ $preset == linux-asan ]]; then
-      asan=$(g++ -print-file-name=libasan.so)
-      export LD_PRELOAD=$asan${LD_PRELOAD:+:$LD_PRELOAD}
-      export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
-    fi
+  linux)
     KVR_GUI_SO=$so timeout --kill-after=10 "$timeout_s" /usr/bin/ruby "$suite" "$@" || status=$?
     ;;
   win64)

@@ -13,7 +13,9 @@
 #                      stops it again when the sourcing shell exits
 #   xvfb_stop          waits for this prefix's Windows programs, stops Xvfb
 #   wine_ruby ARGS...  runs ruby.exe with minitest on its load path; CR LF line
-#                      ends become LF on stdout and stderr; its exit status is kept
+#                      ends become LF on stdout and stderr; its exit status is
+#                      kept (124 when it runs longer than KVR_WINE_TIMEOUT
+#                      seconds, default 900)
 
 KVR_CACHE=${KVR_CACHE:-/var/cache/kvr_gui}
 export WINEPREFIX=${WINEPREFIX:-$KVR_CACHE/wine-prefix}
@@ -115,7 +117,8 @@ wine_ruby() {
   }
   # RUBYLIB, unlike -I, reaches the child Ruby processes a test starts.
   (
-    RUBYLIB="$KVR_MINITEST_LIB${RUBYLIB:+;$RUBYLIB}" "$KVR_WINE" "$KVR_RUBY_EXE" "$@" \
+    RUBYLIB="$KVR_MINITEST_LIB${RUBYLIB:+;$RUBYLIB}" \
+      timeout --kill-after=10 "${KVR_WINE_TIMEOUT:-900}" "$KVR_WINE" "$KVR_RUBY_EXE" "$@" \
       2>&1 1>&3 3>&- | _kvr_strip_cr >&2
     exit "${PIPESTATUS[0]}"
   ) 3>&1 | _kvr_strip_cr
