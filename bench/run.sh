@@ -39,6 +39,8 @@ awk -v n="$native_ms" -v r="$plain_ms" -v e="$(field entries "$native")" 'BEGIN 
 }'
 
 # ---------------------------------------------------------------------------
-# 2. Reserved: GetString against Hash#fetch, through the loaded module
-#    ($build/kvr_gui.so). To be added once the module's entry exists.
+# 2. Looking texts up: GetString through the loaded module against the plain
+#    Ruby equivalent, Hash#fetch(key, key).dup, on the same translations.
 # ---------------------------------------------------------------------------
+need "$build/kvr_gui.so"
+"$ruby" "$here/get_string_bench.rb" "$build/kvr_gui.so" "$file"

@@ -7,10 +7,12 @@
 #   KVR_MINITEST_LIB   Debian's minitest, as a Windows path
 #   WINEPREFIX         a 64-bit prefix under the cache, made once by wine_prefix_init
 #
-#   wine_prefix_init   makes the prefix if it is not there yet
+#   wine_prefix_init   makes the prefix if it is not there yet, and claims it
+#                      for this shell (waits while another run holds it)
 #   to_wine_path P     the Windows path of a Unix path (Wine maps / to Z:)
 #   xvfb_start         starts Xvfb on a free display, exports DISPLAY, and
-#                      stops it again when the sourcing shell exits
+#                      stops it again when the sourcing shell exits (an EXIT
+#                      trap; a caller that sets its own must call xvfb_stop)
 #   xvfb_stop          waits for this prefix's Windows programs, stops Xvfb
 #   wine_ruby ARGS...  runs ruby.exe with minitest on its load path; CR LF line
 #                      ends become LF on stdout and stderr; its exit status is
@@ -37,22 +39,49 @@ _kvr_minitest_lib() {
   local dir
   dir=$(find /usr/share/rubygems-integration/all/gems -maxdepth 1 -type d -name 'minitest-*' \
     2>/dev/null | sort -V | tail -n 1)
-  [[ -n $dir && -f $dir/lib/minitest.rb ]] && to_wine_path "$dir/lib"
+  if [[ -n $dir && -f $dir/lib/minitest.rb ]]; then
+    to_wine_path "$dir/lib"
+  fi
 }
 KVR_MINITEST_LIB=${KVR_MINITEST_LIB:-$(_kvr_minitest_lib)}
 
+# Wine's own TrueType faces (Debian's fonts-wine: Tahoma for "MS Shell Dlg",
+# Marlett for the caption buttons) into the prefix's Fonts folder, which Wine
+# always reads; without them the close box shows an "r". Cheap when done.
+_kvr_wine_fonts() {
+  local fonts=$WINEPREFIX/drive_c/windows/Fonts source=/usr/share/wine/fonts
+  compgen -G "$source/*.ttf" >/dev/null || return 0
+  mkdir -p "$fonts" && cp -u "$source"/*.ttf "$fonts"/
+}
+
+# One Wine session (one wineserver per prefix) can serve one X display: a
+# second run on another Xvfb display in the same prefix dies with X errors
+# (BadWindow). So runs take turns: the claim is a lock held by this shell
+# until it exits. A prefix costs about 700 MB; one is enough for two cores.
+KVR_PREFIX_LOCK_FD=
+
+_kvr_claim_prefix() {
+  [[ -n $KVR_PREFIX_LOCK_FD ]] && return 0
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  exec {KVR_PREFIX_LOCK_FD}>"$WINEPREFIX.run.lock"
+  if ! flock -n "$KVR_PREFIX_LOCK_FD"; then
+    echo "wine-env: waiting for another Wine run in $WINEPREFIX to finish" >&2
+    flock "$KVR_PREFIX_LOCK_FD"
+  fi
+}
+
 wine_prefix_init() {
   local stamp=$WINEPREFIX/.kvr-ready
-  [[ -f $stamp ]] && return 0
+  _kvr_claim_prefix || return 1
+  if [[ -f $stamp ]]; then
+    _kvr_wine_fonts
+    return
+  fi
   [[ -x $KVR_WINE ]] || {
     echo "wine-env: no Wine loader at $KVR_WINE (install wine64)" >&2
     return 1
   }
-  mkdir -p "$(dirname "$WINEPREFIX")"
-  # One maker at a time; a second caller waits and then finds the stamp.
   (
-    flock 9
-    [[ -f $stamp ]] && exit 0
     # No Mono or Gecko installers: nothing here needs them.
     WINEDLLOVERRIDES="mscoree,mshtml=" "$KVR_WINE" wineboot --init >/dev/null 2>&1 || exit 1
     # Wine draws the frame and caption itself: Xvfb has no window manager.
@@ -62,8 +91,9 @@ wine_prefix_init() {
     done
     # The registry reaches the disk when the server ends.
     "$KVR_WINESERVER" -w
+    _kvr_wine_fonts || exit 1
     touch "$stamp"
-  ) 9>"$WINEPREFIX.lock" || {
+  ) || {
     echo "wine-env: could not make the Wine prefix $WINEPREFIX" >&2
     return 1
   }
@@ -73,13 +103,14 @@ KVR_XVFB_PID=
 
 xvfb_start() {
   [[ -n $KVR_XVFB_PID ]] && return 0
+  _kvr_claim_prefix || return 1
   local fifo_dir display=
   fifo_dir=$(mktemp -d) || return 1
   mkfifo "$fifo_dir/display"
   # Xvfb picks a free display itself and writes its number once it accepts
   # connections.
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo_dir/display" \
-    >/dev/null 2>"$fifo_dir/log" &
+    >/dev/null 2>"$fifo_dir/log" {KVR_PREFIX_LOCK_FD}>&- &
   KVR_XVFB_PID=$!
   read -r -t 20 display <"$fifo_dir/display" || true
   if [[ -z $display ]]; then

@@ -16,6 +16,7 @@ namespace {
 constexpr UINT kShownMessage = WM_APP + 0x4B56;
 
 int liveDialogs = 0;
+LPARAM modalRuns = 0;
 
 // Marks a data exchange as running for its lifetime, also when it throws.
 class ExchangeFlag {
@@ -84,6 +85,7 @@ INT_PTR CDialog::DoModal() {
     owner_ = parent_ != nullptr ? parent_->m_hWnd : DefaultOwner();
     pending_ = nullptr;
     ended_ = false;
+    run_ = ++modalRuns;
     INT_PTR result = DialogBoxIndirectParamW(module, static_cast<LPCDLGTEMPLATEW>(bytes), owner_,
                                              &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
     m_hWnd = nullptr;
@@ -180,7 +182,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
     }
 }
 
-INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG: {
             BOOL result = OnInitDialog();
@@ -188,7 +190,7 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM) {
                 CentreOverOwner(owner_);
             }
             if (CurrentModalHook() != nullptr) {
-                PostMessageW(m_hWnd, kShownMessage, 0, 0);
+                PostHookStage(0);
             }
             return result;
         }
@@ -196,7 +198,7 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM) {
             OnCommand(LOWORD(wParam), HIWORD(wParam));
             return TRUE;
         case kShownMessage:
-            OnShown();
+            OnShown(static_cast<int>(wParam), lParam);
             return TRUE;
         default:
             return FALSE;
@@ -223,7 +225,17 @@ void CDialog::OnCommand(int id, WORD code) {
     }
 }
 
-void CDialog::OnShown() {
+void CDialog::PostHookStage(int stage) {
+    if (m_hWnd != nullptr) {
+        PostMessageW(m_hWnd, kShownMessage, static_cast<WPARAM>(stage), run_);
+    }
+}
+
+void CDialog::OnShown(int stage, LPARAM run) {
+    // A message left over from an earlier dialog that had the same handle.
+    if (run != run_) {
+        return;
+    }
     // The dialog manager shows a dialog without WS_VISIBLE only once its queue
     // runs empty; show it now so that the hook sees it as the user would.
     if (!IsWindowVisible(m_hWnd)) {
@@ -231,7 +243,7 @@ void CDialog::OnShown() {
         UpdateWindow(m_hWnd);
     }
     if (ModalHook hook = CurrentModalHook()) {
-        hook(*this);
+        hook(*this, stage);
     }
 }
 

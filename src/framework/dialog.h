@@ -54,6 +54,10 @@ class CDialog : public CWnd {
     virtual void OnCancel();
     virtual void DoDataExchange(CDataExchange* pDX);
 
+    // Runs the modal hook again at the given stage, once the messages posted
+    // before this call have been handled.
+    void PostHookStage(int stage);
+
     // Dialog objects alive now (for leak checks).
     static int LiveCount();
 
@@ -72,7 +76,7 @@ class CDialog : public CWnd {
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(int id, WORD code);
-    void OnShown();
+    void OnShown(int stage, LPARAM run);
     void CentreOverOwner(HWND owner);
     void Abort(std::exception_ptr error);
 
@@ -82,6 +86,7 @@ class CDialog : public CWnd {
     bool centreAfterInit_ = false;
     bool exchanging_ = false;
     bool ended_ = false;
+    LPARAM run_ = 0;  // tells this modal run's hook messages from stale ones
     std::exception_ptr pending_;
 };
 

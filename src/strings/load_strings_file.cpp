@@ -3,7 +3,6 @@
 
 #include "ruby/calls.h"
 #include "ruby/convert.h"
-#include "ruby/ruby_error.h"
 #include "strings/lang_handler.h"
 
 namespace kvr::strings {
@@ -12,15 +11,9 @@ namespace {
 
 // The bytes of a path value the host confirmed. A value that is not a String,
 // or a String without a character buffer, yields no bytes: the path counts as
-// refused. Only the type check is caught here; it is the module's own question,
-// not a failure of the host.
+// refused.
 rb::StringBytes confirmedPathBytes(rb::Value path) {
-    try {
-        return rb::stringBytes(path);
-    } catch (const rb::RubyError&) {
-        rb::clearPendingException();
-        return {};
-    }
+    return rb::isString(path) ? rb::stringBytes(path) : rb::StringBytes{};
 }
 
 }  // namespace

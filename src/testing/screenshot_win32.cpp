@@ -38,13 +38,13 @@ using File = std::unique_ptr<void, HandleClose>;
 
 // Keeps a bitmap selected into a DC for its lifetime.
 class Selection {
-  public:
+public:
     Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
     ~Selection() { SelectObject(dc_, previous_); }
     Selection(const Selection&) = delete;
     Selection& operator=(const Selection&) = delete;
 
-  private:
+private:
     HDC dc_;
     HGDIOBJ previous_;
 };
@@ -152,6 +152,12 @@ bool WriteBytes(const std::string& utf8Path, const std::vector<std::uint8_t>& by
 bool SaveScreenshot(HWND dialog, const std::string& pngPath) {
     if (!IsWindow(dialog) || !IsWindowVisible(dialog)) {
         return false;
+    }
+    // Without a window manager Wine can leave the caption of the foreground
+    // window drawn as inactive (grey) after the X focus events of its first
+    // mapping; make the frame match the state the window actually has.
+    if (GetForegroundWindow() == dialog) {
+        SendMessageW(dialog, WM_NCACTIVATE, TRUE, 0);
     }
     RepaintAndSettle(dialog);
 

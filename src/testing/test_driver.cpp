@@ -40,14 +40,22 @@ rb::Value DriverModule() {
     return rb::evalString("KVRGUITest");
 }
 
-void OnDialogShown(ui::CDialog& dialog) {
+// Stage 0: the dialog is shown; the test's block acts as the user. Stage 1,
+// once what the block posted (a close box's Cancel, say) has been handled: a
+// dialog still open was left by its block, and is closed as the close box
+// would close it.
+void OnDialogShown(ui::CDialog& dialog, int stage) {
     HWND window = dialog.m_hWnd;
-    rb::Value block = rb::call(rb::call(DriverModule(), "queued_blocks"), "shift");
-    if (!rb::isNil(block)) {
-        DialogProxyLease lease(window);
-        rb::call(block, "call", lease.proxy());
-    }
-    if (!dialog.HasEnded() && IsWindow(window)) {
+    if (stage == 0) {
+        rb::Value block = rb::call(rb::call(DriverModule(), "queued_blocks"), "shift");
+        if (!rb::isNil(block)) {
+            DialogProxyLease lease(window);
+            rb::call(block, "call", lease.proxy());
+        }
+        if (!dialog.HasEnded()) {
+            dialog.PostHookStage(1);
+        }
+    } else if (!dialog.HasEnded() && IsWindow(window)) {
         ++unhandledDialogs;
         SendMessageW(window, WM_CLOSE, 0, 0);
     }

@@ -1,5 +1,7 @@
 #include "text/wide_string.h"
 
+#include <optional>
+
 #if defined(_WIN32)
 #include <windows.h>
 #endif
@@ -64,62 +66,69 @@ void appendUtf8(std::string& out, char32_t cp) {
     }
 }
 
+// Decodes the sequence that starts with a non-ASCII lead byte at utf8[i];
+// advances i past the bytes it consumed. Returns the code point, or nothing
+// for an invalid sequence, which stands for one U+FFFD. The rules are those of
+// the platform's converter: the lead byte gives the sequence's length; a
+// sequence cut off by the end of the input swallows the rest of it; otherwise
+// the bytes are taken one by one until one does not fit, and overlong forms,
+// surrogates and values past U+10FFFF are refused as soon as they show.
+std::optional<char32_t> decodeSequence(std::string_view utf8, std::size_t& i) {
+    const unsigned char lead = static_cast<unsigned char>(utf8[i++]);
+    const int length = lead >= 0xF0 ? (lead <= 0xF4 ? 3 : 0)
+                       : lead >= 0xE0 ? 2
+                       : lead >= 0xC2 ? 1
+                                      : 0;
+    if (length == 0) {
+        return std::nullopt;
+    }
+    if (i + static_cast<std::size_t>(length) > utf8.size()) {
+        i = utf8.size();
+        return std::nullopt;
+    }
+    char32_t value = lead & (length == 3 ? 0x07 : length == 2 ? 0x0F : 0x1F);
+    auto next = [&](char32_t& bits) {
+        bits = static_cast<unsigned char>(utf8[i]) ^ 0x80u;
+        return bits < 0x40;
+    };
+    char32_t bits = 0;
+    if (length == 3) {
+        if (!next(bits)) return std::nullopt;
+        value = (value << 6) | bits;
+        ++i;
+        if (value < 0x10) return std::nullopt;  // overlong four-byte form
+    }
+    if (length >= 2) {
+        if (!next(bits)) return std::nullopt;
+        value = (value << 6) | bits;
+        if (value >= (0x110000 >> 6)) return std::nullopt;  // beyond U+10FFFF
+        ++i;
+        if (value < 0x20) return std::nullopt;  // overlong three-byte form
+        if (value >= (0xD800 >> 6) && value <= (0xDFFF >> 6)) return std::nullopt;  // surrogate
+    }
+    if (!next(bits)) return std::nullopt;
+    value = (value << 6) | bits;
+    ++i;
+    if (value < 0x80) return std::nullopt;  // overlong two-byte form
+    return value;
+}
+
 }  // namespace
 
 WideString utf8ToWide(std::string_view utf8) {
     WideString out;
     out.reserve(utf8.size());
     std::size_t i = 0;
-    const std::size_t n = utf8.size();
-    while (i < n) {
+    while (i < utf8.size()) {
         unsigned char b = static_cast<unsigned char>(utf8[i]);
         if (b < 0x80) {
             out.push_back(b);
             ++i;
-            continue;
-        }
-        // Length of the sequence and the allowed range of its second byte
-        // (which rules out overlong forms, surrogates and values past U+10FFFF).
-        int length = 0;
-        unsigned char lo = 0x80, hi = 0xBF;
-        char32_t cp = 0;
-        if (b >= 0xC2 && b <= 0xDF) {
-            length = 2, cp = b & 0x1F;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            length = 3, cp = b & 0x0F;
-            if (b == 0xE0)
-                lo = 0xA0;
-            if (b == 0xED)
-                hi = 0x9F;
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            length = 4, cp = b & 0x07;
-            if (b == 0xF0)
-                lo = 0x90;
-            if (b == 0xF4)
-                hi = 0x8F;
+        } else if (std::optional<char32_t> cp = decodeSequence(utf8, i)) {
+            appendCodePoint(out, *cp);
         } else {
             out.push_back(kReplacement);
-            ++i;
-            continue;
         }
-        std::size_t j = i + 1;
-        bool complete = true;
-        for (int k = 1; k < length; ++k, ++j) {
-            unsigned char c = j < n ? static_cast<unsigned char>(utf8[j]) : 0;
-            unsigned char min = k == 1 ? lo : 0x80, max = k == 1 ? hi : 0xBF;
-            if (j >= n || c < min || c > max) {
-                complete = false;
-                break;
-            }
-            cp = (cp << 6) | (c & 0x3F);
-        }
-        if (complete) {
-            appendCodePoint(out, cp);
-        } else {
-            // The maximal valid prefix stands for one replacement character.
-            out.push_back(kReplacement);
-        }
-        i = j;
     }
     return out;
 }

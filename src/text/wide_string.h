@@ -19,7 +19,8 @@ using WideChar = char16_t;
 using WideString = std::basic_string<WideChar>;
 using WideView = std::basic_string_view<WideChar>;
 
-// UTF-8 to UTF-16. Each maximal invalid subsequence becomes one U+FFFD.
+// UTF-8 to UTF-16. An invalid sequence becomes one U+FFFD (by the rules of
+// the platform's converter, which the stand-in follows).
 WideString utf8ToWide(std::string_view utf8);
 
 // UTF-16 to UTF-8. An unpaired surrogate becomes U+FFFD.

@@ -29,8 +29,10 @@ class HostTest < Minitest::Test
   end
 
   def test_a_path_just_under_the_limit_is_used
+    skip "Windows file names end at 260 characters" if Gem.win_platform?
     Dir.mktmpdir do |dir|
-      deep = File.join(dir, "d" * (1000 - dir.length))
+      deep = dir
+      deep = File.join(deep, "d" * [200, 1000 - deep.length].min) while deep.length < 990
       assert_operator File.join(deep, "kvr.strings").bytesize, :<=, 1023
       got = ChildRuby.translations(FRENCH, ["OK"], resource_dir: deep)
       assert_equal "D'accord", got["OK"]

@@ -15,7 +15,7 @@ class StringsFileTest < Minitest::Test
       ;
       "Radius:" = "Rayon" // comment that runs into the semicolon;
       "Help Page" = "http://example.test/aide";
-      "Edge length" = "x" // a URL-like comment
+      "Sorvane" = "http://example.test/"
       "Edge length" = "Longueur d'arête";
       "" = "";
       "Empty" = "";
@@ -23,7 +23,7 @@ class StringsFileTest < Minitest::Test
     STRINGS
     got = ChildRuby.translations(file, ["Cancel", "Length:", "Angle", "Dimension type:",
                                         "Key = with equals", "Key ", "Distance", "Radius:",
-                                        "Help Page", "Edge length", "", "Empty", "OK"])
+                                        "Help Page", "Sorvane", "Edge length", "", "Empty", "OK"])
     assert_equal "Annuler", got["Cancel"], "comments and blank lines before a record"
     assert_equal "Longueur :", got["Length:"], "no spaces needed around ="
     assert_equal "  Angle  ", got["Angle"], "nothing trimmed inside quotes"
@@ -32,6 +32,7 @@ class StringsFileTest < Minitest::Test
     assert_equal "Distance", got["Distance"], "a comment ended by a line feed before ;"
     assert_equal "Radius:", got["Radius:"], "a comment running to ; skips the record"
     assert_equal "Help Page", got["Help Page"], "// inside the text starts a comment"
+    assert_equal "Sorvane", got["Sorvane"], "the record's first pair is cut by //"
     assert_equal "Longueur d'arête", got["Edge length"],
                  "a complete pair after the comment's line feed is taken"
     assert_equal "", got[""], "empty key with empty text"

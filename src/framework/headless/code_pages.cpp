@@ -19,7 +19,9 @@ constexpr char16_t kHighControls[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-bool isAnsi(UINT codePage) { return codePage == CP_ACP || codePage == kWindows1252; }
+bool isAnsi(UINT codePage) {
+    return codePage == CP_ACP || codePage == kWindows1252;
+}
 
 char16_t fromAnsi(unsigned char byte) {
     return byte >= 0x80 && byte <= 0x9F ? kHighControls[byte - 0x80] : static_cast<char16_t>(byte);
@@ -63,7 +65,8 @@ int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR source, int sourceLen
         return 0;
     }
     // A length of -1 means the text up to and including its terminator.
-    std::size_t length = sourceLength == -1 ? std::strlen(source) + 1 : static_cast<std::size_t>(sourceLength);
+    std::size_t length =
+        sourceLength == -1 ? std::strlen(source) + 1 : static_cast<std::size_t>(sourceLength);
     std::string_view bytes(source, length);
     std::u16string converted;
     if (codePage == CP_UTF8) {

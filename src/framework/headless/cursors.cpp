@@ -26,7 +26,9 @@ CursorTable& table() {
     return t;
 }
 
-HCURSOR newCursor() { return reinterpret_cast<HCURSOR>(newHandleValue()); }
+HCURSOR newCursor() {
+    return reinterpret_cast<HCURSOR>(newHandleValue());
+}
 
 bool isSystemCursorId(ULONG_PTR id) {
     // IDC_ARROW 32512 to IDC_WAIT/CROSS/UPARROW 32516, the sizing cursors and
@@ -113,6 +115,10 @@ HCURSOR SetCursor(HCURSOR cursor) {
     return previous;
 }
 
-HCURSOR GetCursor() { return table().current; }
+HCURSOR GetCursor() {
+    return table().current;
+}
 
-int kvrHeadlessLiveCursors() { return static_cast<int>(table().copies.size()); }
+int kvrHeadlessLiveCursors() {
+    return static_cast<int>(table().copies.size());
+}

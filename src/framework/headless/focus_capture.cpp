@@ -33,7 +33,8 @@ void leaveSubtree(HWND root, HWND fallback) {
         ReleaseCapture();
     }
     if (inSubtree(root, input().focus)) {
-        if (fallback == nullptr || SetFocus(fallback) == nullptr || inSubtree(root, input().focus)) {
+        if (fallback == nullptr || SetFocus(fallback) == nullptr ||
+            inSubtree(root, input().focus)) {
             SetFocus(nullptr);
         }
     }

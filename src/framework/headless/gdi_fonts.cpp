@@ -122,6 +122,16 @@ bool isLiveBitmap(HGDIOBJ object) {
     return o != nullptr && !o->isFont;
 }
 
+bool bitmapSize(HBITMAP bitmap, int* width, int* height) {
+    GdiObject* o = find(bitmap);
+    if (o == nullptr || o->isFont) {
+        return false;
+    }
+    *width = o->width;
+    *height = o->height;
+    return true;
+}
+
 }  // namespace kvr::headless
 
 using namespace kvr::headless;
@@ -185,4 +195,6 @@ BOOL DeleteObject(HGDIOBJ object) {
     return TRUE;
 }
 
-int kvrHeadlessLiveFonts() { return table().liveFonts; }
+int kvrHeadlessLiveFonts() {
+    return table().liveFonts;
+}

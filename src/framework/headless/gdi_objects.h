@@ -25,6 +25,7 @@ HFONT stockSystemFont();
 
 HBITMAP createBitmap(int width, int height);
 bool isLiveBitmap(HGDIOBJ object);
+bool bitmapSize(HBITMAP bitmap, int* width, int* height);
 
 // Win32's MulDiv: a * b / c, rounded half away from zero.
 int mulDiv(int a, int b, int c);

@@ -28,8 +28,8 @@ struct PaintTextLine {
 struct PaintOperation {
     enum class Kind { SelectFont, SetBkMode, SetTextColor, DrawText, DrawBitmap };
     Kind kind = Kind::DrawText;
-    HFONT font = nullptr;   // the selected font (null: the stock system font)
-    LOGFONTW logFont{};     // a copy of that font's description
+    HFONT font = nullptr;  // the selected font (null: the stock system font)
+    LOGFONTW logFont{};    // a copy of that font's description
     int bkMode = OPAQUE;
     COLORREF textColor = 0;
     // DrawText: the text and arguments as passed, and the lines drawn.

@@ -271,7 +271,8 @@ int DrawTextExW(HDC hdc, LPWSTR text, int length, LPRECT rect, UINT format, DRAW
     }
     std::u16string_view view;
     if (text != nullptr) {
-        view = length < 0 ? std::u16string_view(text) : std::u16string_view(text, static_cast<std::size_t>(length));
+        view = length < 0 ? std::u16string_view(text)
+                          : std::u16string_view(text, static_cast<std::size_t>(length));
     }
     TextLayout layout = layoutText(view, *rect, format, fontMetrics(dc->font));
     if (format & DT_CALCRECT) {

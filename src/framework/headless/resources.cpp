@@ -43,13 +43,16 @@ Module* findModule(HMODULE handle) {
     return nullptr;
 }
 
-char16_t upper(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; }
+char16_t upper(char16_t c) {
+    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c;
+}
 
 // A resource type or name as FindResourceW takes it: an ordinal, "#123", or a
 // name, which Win32 compares without regard to case.
 ui::ResourceId toResourceId(LPCWSTR value) {
     if (IS_INTRESOURCE(value)) {
-        return ui::ResourceId::number(static_cast<std::uint16_t>(reinterpret_cast<ULONG_PTR>(value)));
+        return ui::ResourceId::number(
+            static_cast<std::uint16_t>(reinterpret_cast<ULONG_PTR>(value)));
     }
     std::u16string name(value);
     if (name.size() > 1 && name[0] == u'#') {
@@ -108,7 +111,9 @@ bool findModuleResource(HMODULE handle, LPCWSTR name, LPCWSTR type, ModuleResour
     return false;
 }
 
-bool isRegisteredModule(HMODULE handle) { return findModule(handle) != nullptr; }
+bool isRegisteredModule(HMODULE handle) {
+    return findModule(handle) != nullptr;
+}
 
 std::size_t bytesLeftInResource(const void* data) {
     auto* p = static_cast<const std::uint8_t*>(data);
@@ -190,7 +195,9 @@ HGLOBAL LoadResource(HMODULE, HRSRC resource) {
     return entry != nullptr ? const_cast<std::uint8_t*>(entry->data) : nullptr;
 }
 
-LPVOID LockResource(HGLOBAL data) { return data; }
+LPVOID LockResource(HGLOBAL data) {
+    return data;
+}
 
 DWORD SizeofResource(HMODULE, HRSRC resource) {
     const kvr::ui::ResourceEntry* entry = entryOf(resource);

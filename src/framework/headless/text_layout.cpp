@@ -53,8 +53,8 @@ void wrap(const std::u16string& paragraph, std::size_t maxChars, std::vector<std
         }
         std::u16string word = paragraph.substr(i, wordEnd - i);
         std::size_t next = paragraph.find_first_not_of(u' ', wordEnd);
-        std::u16string spaces =
-            paragraph.substr(wordEnd, (next == std::u16string::npos ? paragraph.size() : next) - wordEnd);
+        std::u16string spaces = paragraph.substr(
+            wordEnd, (next == std::u16string::npos ? paragraph.size() : next) - wordEnd);
         if (!any) {
             line = word;
             any = true;

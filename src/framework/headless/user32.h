@@ -107,12 +107,14 @@ using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
 #define LOWORD(l) (static_cast<WORD>(static_cast<DWORD_PTR_>(l) & 0xffff))
 #define HIWORD(l) (static_cast<WORD>((static_cast<DWORD_PTR_>(l) >> 16) & 0xffff))
 using DWORD_PTR_ = std::uintptr_t;
-#define MAKELONG(a, b) (static_cast<LONG>(static_cast<WORD>(a) | (static_cast<DWORD>(static_cast<WORD>(b)) << 16)))
+#define MAKELONG(a, b) \
+    (static_cast<LONG>(static_cast<WORD>(a) | (static_cast<DWORD>(static_cast<WORD>(b)) << 16)))
 #define MAKEWPARAM(l, h) (static_cast<WPARAM>(static_cast<DWORD>(MAKELONG(l, h))))
 #define MAKELPARAM(l, h) (static_cast<LPARAM>(static_cast<DWORD>(MAKELONG(l, h))))
 #define GET_X_LPARAM(lp) (static_cast<int>(static_cast<short>(LOWORD(lp))))
 #define GET_Y_LPARAM(lp) (static_cast<int>(static_cast<short>(HIWORD(lp))))
-#define RGB(r, g, b) (static_cast<COLORREF>((BYTE)(r) | ((WORD)((BYTE)(g)) << 8) | (((DWORD)(BYTE)(b)) << 16)))
+#define RGB(r, g, b) \
+    (static_cast<COLORREF>((BYTE)(r) | ((WORD)((BYTE)(g)) << 8) | (((DWORD)(BYTE)(b)) << 16)))
 
 // ---- Constants ------------------------------------------------------------
 
@@ -124,10 +126,9 @@ constexpr UINT WM_CREATE = 0x0001, WM_DESTROY = 0x0002, WM_MOVE = 0x0003, WM_SIZ
                WM_ERASEBKGND = 0x0014, WM_SHOWWINDOW = 0x0018, WM_SETCURSOR = 0x0020,
                WM_NEXTDLGCTL = 0x0028, WM_SETFONT = 0x0030, WM_GETFONT = 0x0031,
                WM_NCDESTROY = 0x0082, WM_NCHITTEST = 0x0084, WM_GETDLGCODE = 0x0087,
-               WM_KEYDOWN = 0x0100, WM_KEYUP = 0x0101, WM_CHAR = 0x0102,
-               WM_INITDIALOG = 0x0110, WM_COMMAND = 0x0111, WM_MOUSEMOVE = 0x0200,
-               WM_LBUTTONDOWN = 0x0201, WM_LBUTTONUP = 0x0202, WM_CAPTURECHANGED = 0x0215,
-               WM_USER = 0x0400, WM_APP = 0x8000;
+               WM_KEYDOWN = 0x0100, WM_KEYUP = 0x0101, WM_CHAR = 0x0102, WM_INITDIALOG = 0x0110,
+               WM_COMMAND = 0x0111, WM_MOUSEMOVE = 0x0200, WM_LBUTTONDOWN = 0x0201,
+               WM_LBUTTONUP = 0x0202, WM_CAPTURECHANGED = 0x0215, WM_USER = 0x0400, WM_APP = 0x8000;
 constexpr UINT BM_GETCHECK = 0x00F0, BM_SETCHECK = 0x00F1, BM_GETSTATE = 0x00F2,
                BM_SETSTATE = 0x00F3, BM_SETSTYLE = 0x00F4, BM_CLICK = 0x00F5;
 constexpr UINT EM_GETSEL = 0x00B0, EM_SETSEL = 0x00B1, EM_REPLACESEL = 0x00C2,
@@ -147,8 +148,8 @@ constexpr WORD EN_SETFOCUS = 0x0100, EN_MAXTEXT = 0x0501, EN_KILLFOCUS = 0x0200,
 // Dialog codes (WM_GETDLGCODE)
 constexpr LRESULT DLGC_WANTARROWS = 0x0001, DLGC_WANTTAB = 0x0002, DLGC_WANTALLKEYS = 0x0004,
                   DLGC_HASSETSEL = 0x0008, DLGC_DEFPUSHBUTTON = 0x0010,
-                  DLGC_UNDEFPUSHBUTTON = 0x0020, DLGC_RADIOBUTTON = 0x0040,
-                  DLGC_WANTCHARS = 0x0080, DLGC_STATIC = 0x0100, DLGC_BUTTON = 0x2000;
+                  DLGC_UNDEFPUSHBUTTON = 0x0020, DLGC_RADIOBUTTON = 0x0040, DLGC_WANTCHARS = 0x0080,
+                  DLGC_STATIC = 0x0100, DLGC_BUTTON = 0x2000;
 
 // Check states
 constexpr int BST_UNCHECKED = 0, BST_CHECKED = 1, BST_INDETERMINATE = 2, BST_PUSHED = 4,
@@ -167,36 +168,35 @@ constexpr DWORD WS_EX_TRANSPARENT = 0x00000020, WS_EX_CONTROLPARENT = 0x00010000
 constexpr DWORD DS_FIXEDSYS = 0x0008, DS_SETFONT = 0x0040, DS_MODALFRAME = 0x0080,
                 DS_CENTER = 0x0800, DS_SHELLFONT = DS_SETFONT | DS_FIXEDSYS;
 constexpr DWORD BS_PUSHBUTTON = 0x0, BS_DEFPUSHBUTTON = 0x1, BS_CHECKBOX = 0x2,
-                BS_AUTOCHECKBOX = 0x3, BS_RADIOBUTTON = 0x4, BS_3STATE = 0x5,
-                BS_AUTO3STATE = 0x6, BS_GROUPBOX = 0x7, BS_AUTORADIOBUTTON = 0x9,
-                BS_TYPEMASK = 0xF, BS_MULTILINE = 0x2000;
-constexpr DWORD SS_LEFT = 0x0, SS_CENTER = 0x1, SS_RIGHT = 0x2, SS_SIMPLE = 0xB, SS_LEFTNOWORDWRAP = 0xC,
-                SS_BITMAP = 0xE, SS_NOPREFIX = 0x80,
-                SS_TYPEMASK = 0x1F, SS_NOTIFY = 0x100, SS_CENTERIMAGE = 0x200;
+                BS_AUTOCHECKBOX = 0x3, BS_RADIOBUTTON = 0x4, BS_3STATE = 0x5, BS_AUTO3STATE = 0x6,
+                BS_GROUPBOX = 0x7, BS_AUTORADIOBUTTON = 0x9, BS_TYPEMASK = 0xF,
+                BS_MULTILINE = 0x2000;
+constexpr DWORD SS_LEFT = 0x0, SS_CENTER = 0x1, SS_RIGHT = 0x2, SS_SIMPLE = 0xB,
+                SS_LEFTNOWORDWRAP = 0xC, SS_BITMAP = 0xE, SS_NOPREFIX = 0x80, SS_TYPEMASK = 0x1F,
+                SS_NOTIFY = 0x100, SS_CENTERIMAGE = 0x200;
 constexpr DWORD ES_LEFT = 0x0, ES_CENTER = 0x1, ES_RIGHT = 0x2, ES_MULTILINE = 0x4,
                 ES_AUTOHSCROLL = 0x80, ES_READONLY = 0x800;
 
 // Window data indexes
-constexpr int GWL_STYLE = -16, GWL_EXSTYLE = -20, GWL_ID = -12, GWLP_ID = -12,
-              GWLP_WNDPROC = -4, GWLP_USERDATA = -21, GWLP_HINSTANCE = -6;
+constexpr int GWL_STYLE = -16, GWL_EXSTYLE = -20, GWL_ID = -12, GWLP_ID = -12, GWLP_WNDPROC = -4,
+              GWLP_USERDATA = -21, GWLP_HINSTANCE = -6;
 constexpr int DWLP_MSGRESULT = 0, DWLP_DLGPROC = sizeof(LRESULT),
               DWLP_USER = sizeof(LRESULT) + sizeof(DLGPROC);
 
 // ShowWindow, GetWindow, hit tests, child-from-point
 constexpr int SW_HIDE = 0, SW_SHOWNORMAL = 1, SW_SHOW = 5;
-constexpr UINT GW_HWNDFIRST = 0, GW_HWNDLAST = 1, GW_HWNDNEXT = 2, GW_HWNDPREV = 3, GW_OWNER = 4, GW_CHILD = 5;
+constexpr UINT GW_HWNDFIRST = 0, GW_HWNDLAST = 1, GW_HWNDNEXT = 2, GW_HWNDPREV = 3, GW_OWNER = 4,
+               GW_CHILD = 5;
 constexpr LRESULT HTERROR = -2, HTTRANSPARENT = -1, HTNOWHERE = 0, HTCLIENT = 1;
-constexpr UINT CWP_ALL = 0, CWP_SKIPINVISIBLE = 1, CWP_SKIPDISABLED = 2,
-               CWP_SKIPTRANSPARENT = 4;
+constexpr UINT CWP_ALL = 0, CWP_SKIPINVISIBLE = 1, CWP_SKIPDISABLED = 2, CWP_SKIPTRANSPARENT = 4;
 
 // Painting
 constexpr int TRANSPARENT = 1, OPAQUE = 2;
 constexpr UINT DT_TOP = 0x0, DT_LEFT = 0x0, DT_CENTER = 0x1, DT_RIGHT = 0x2, DT_VCENTER = 0x4,
-               DT_BOTTOM = 0x8, DT_WORDBREAK = 0x10, DT_SINGLELINE = 0x20,
-               DT_EXPANDTABS = 0x40, DT_NOCLIP = 0x100, DT_CALCRECT = 0x400,
-               DT_NOPREFIX = 0x800;
-constexpr UINT RDW_INVALIDATE = 0x1, RDW_ERASE = 0x4, RDW_ALLCHILDREN = 0x80,
-               RDW_UPDATENOW = 0x100, RDW_FRAME = 0x400;
+               DT_BOTTOM = 0x8, DT_WORDBREAK = 0x10, DT_SINGLELINE = 0x20, DT_EXPANDTABS = 0x40,
+               DT_NOCLIP = 0x100, DT_CALCRECT = 0x400, DT_NOPREFIX = 0x800;
+constexpr UINT RDW_INVALIDATE = 0x1, RDW_ERASE = 0x4, RDW_ALLCHILDREN = 0x80, RDW_UPDATENOW = 0x100,
+               RDW_FRAME = 0x400;
 
 // Fonts
 constexpr int FW_DONTCARE = 0, FW_THIN = 100, FW_NORMAL = 400, FW_BOLD = 700;
@@ -279,10 +279,9 @@ HWND GetCapture();
 
 // ---- Functions (gdi32) ----------------------------------------------------
 
-HFONT CreateFontW(int height, int width, int escapement, int orientation, int weight,
-                  DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
-                  DWORD outPrecision, DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily,
-                  LPCWSTR faceName);
+HFONT CreateFontW(int height, int width, int escapement, int orientation, int weight, DWORD italic,
+                  DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision,
+                  DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily, LPCWSTR faceName);
 BOOL DeleteObject(HGDIOBJ object);
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
 int SetBkMode(HDC dc, int mode);
@@ -298,9 +297,9 @@ HRSRC FindResourceW(HMODULE module, LPCWSTR name, LPCWSTR type);
 HGLOBAL LoadResource(HMODULE module, HRSRC resource);
 LPVOID LockResource(HGLOBAL data);
 DWORD SizeofResource(HMODULE module, HRSRC resource);
-int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR source, int sourceLength,
-                        LPWSTR target, int targetLength);
-int WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR source, int sourceLength,
-                        char* target, int targetLength, LPCSTR defaultChar, BOOL* usedDefault);
+int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR source, int sourceLength, LPWSTR target,
+                        int targetLength);
+int WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR source, int sourceLength, char* target,
+                        int targetLength, LPCSTR defaultChar, BOOL* usedDefault);
 HINSTANCE ShellExecuteW(HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters,
                         LPCWSTR directory, int showCommand);

@@ -8,7 +8,9 @@
 
 using namespace kvr::headless;
 
-BOOL IsWindow(HWND window) { return findWindow(window) != nullptr ? TRUE : FALSE; }
+BOOL IsWindow(HWND window) {
+    return findWindow(window) != nullptr ? TRUE : FALSE;
+}
 
 LONG_PTR GetWindowLongPtrW(HWND window, int index) {
     Window* w = findWindow(window);
@@ -94,8 +96,8 @@ int GetWindowTextW(HWND window, LPWSTR buffer, int maxCount) {
         return 0;
     }
     buffer[0] = 0;
-    return static_cast<int>(
-        SendMessageW(window, WM_GETTEXT, static_cast<WPARAM>(maxCount), reinterpret_cast<LPARAM>(buffer)));
+    return static_cast<int>(SendMessageW(window, WM_GETTEXT, static_cast<WPARAM>(maxCount),
+                                         reinterpret_cast<LPARAM>(buffer)));
 }
 
 int GetWindowTextLengthW(HWND window) {
@@ -122,7 +124,9 @@ BOOL IsWindowEnabled(HWND window) {
     return w != nullptr && !(w->style & WS_DISABLED) ? TRUE : FALSE;
 }
 
-BOOL IsWindowVisible(HWND window) { return isShownOnScreen(window) ? TRUE : FALSE; }
+BOOL IsWindowVisible(HWND window) {
+    return isShownOnScreen(window) ? TRUE : FALSE;
+}
 
 HWND GetParent(HWND window) {
     Window* w = findWindow(window);

@@ -17,7 +17,9 @@ WindowTable& table() {
     return t;
 }
 
-std::uintptr_t key(HWND handle) { return reinterpret_cast<std::uintptr_t>(handle); }
+std::uintptr_t key(HWND handle) {
+    return reinterpret_cast<std::uintptr_t>(handle);
+}
 
 // Bytes a dialog window reserves for DWLP_MSGRESULT, DWLP_DLGPROC and DWLP_USER.
 constexpr std::size_t kDialogExtraBytes = DWLP_USER + sizeof(LONG_PTR);
@@ -76,9 +78,13 @@ void removeWindow(HWND handle) {
     table().windows.erase(key(handle));
 }
 
-const std::vector<HWND>& topLevelWindows() { return table().topLevel; }
+const std::vector<HWND>& topLevelWindows() {
+    return table().topLevel;
+}
 
-std::size_t windowCount() { return table().windows.size(); }
+std::size_t windowCount() {
+    return table().windows.size();
+}
 
 WNDPROC classProc(WindowClass windowClass) {
     switch (windowClass) {
@@ -156,4 +162,6 @@ HWND owningDialog(HWND handle) {
 
 }  // namespace kvr::headless
 
-int kvrHeadlessLiveWindows() { return static_cast<int>(kvr::headless::windowCount()); }
+int kvrHeadlessLiveWindows() {
+    return static_cast<int>(kvr::headless::windowCount());
+}

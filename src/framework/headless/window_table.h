@@ -37,15 +37,15 @@ struct EditData {
 
 struct StaticData {
     HBITMAP image = nullptr;
-    bool ownsImage = false;  // loaded from the resources by the control itself
+    bool ownsImage = false;          // loaded from the resources by the control itself
     std::uint16_t imageOrdinal = 0;  // the template's image reference
     std::u16string imageName;
 };
 
 struct Window {
     HWND handle = nullptr;
-    HWND parent = nullptr;  // child windows only
-    HWND owner = nullptr;   // top-level windows only
+    HWND parent = nullptr;       // child windows only
+    HWND owner = nullptr;        // top-level windows only
     std::vector<HWND> children;  // in z-order, top first (template order)
     WindowClass windowClass = WindowClass::Dialog;
     WNDPROC proc = nullptr;

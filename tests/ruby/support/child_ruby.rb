@@ -1,6 +1,7 @@
 require "rbconfig"
 require "tmpdir"
 require "open3"
+require "fileutils"
 
 # Loads the module into a fresh interpreter, with a strings file of the given
 # content (or none), and returns what the script evaluated to there. The file
@@ -14,7 +15,7 @@ module ChildRuby
   def self.run(script, strings: nil, host: {}, resource_dir: nil)
     Dir.mktmpdir("kvr-child") do |dir|
       resource_dir ||= dir
-      Dir.mkdir(resource_dir) unless File.directory?(resource_dir)
+      FileUtils.mkdir_p(resource_dir)
       File.binwrite(File.join(resource_dir, "kvr.strings"), strings) if strings
       env = { "KVR_HOST_RESOURCE_DIR" => resource_dir, "KVR_CHILD_SCRIPT" => script }
       env["KVR_HOST_VALID_ANSWER"] = host[:valid_answer] if host.key?(:valid_answer)

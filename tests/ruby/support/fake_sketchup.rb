@@ -8,7 +8,19 @@ module Sketchup
   class Edge; end
 
   class << self
-    attr_accessor :resource_dir, :valid_answer, :path_answer, :raise_in
+    attr_accessor :resource_dir, :raise_in
+    attr_reader :valid_answer, :path_answer
+
+    # The answers the host gives instead of its own (nil included).
+    def valid_answer=(value)
+      @valid_answer_set = true
+      @valid_answer = value
+    end
+
+    def path_answer=(value)
+      @path_answer_set = true
+      @path_answer = value
+    end
 
     def calls
       @calls ||= []
@@ -17,14 +29,14 @@ module Sketchup
     def get_resource_path(name)
       calls << [:get_resource_path, name]
       raise HostFailure, "get_resource_path failed" if raise_in == "get_resource_path"
-      return path_answer unless path_answer.nil?
+      return path_answer if @path_answer_set
       File.join(resource_dir, name)
     end
 
     def is_valid_filename?(path)
       calls << [:is_valid_filename?, path]
       raise HostFailure, "is_valid_filename? failed" if raise_in == "is_valid_filename?"
-      return valid_answer unless valid_answer.nil?
+      return valid_answer if @valid_answer_set
       path.is_a?(String) && File.file?(path)
     end
 

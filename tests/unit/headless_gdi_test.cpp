@@ -1,0 +1,203 @@
+// Fonts, cursors, painting records, code pages and resources of the headless
+// window system.
+#include <cstring>
+
+#include "headless_test_support.h"
+
+namespace kvr::headless_test {
+namespace {
+
+using HeadlessGdi = HeadlessTest;
+
+TEST_F(HeadlessGdi, FontsKeepTheirArgumentsAndAreDeletedOnce) {
+    const int before = kvrHeadlessLiveFonts();
+    HFONT font =
+        CreateFontW(12, 0, 0, 0, FW_THIN, 0, 1, 0, ANSI_CHARSET, 0, 0, 0, 0, u"MS Shell Dlg");
+    ASSERT_NE(font, nullptr);
+    EXPECT_EQ(kvrHeadlessLiveFonts(), before + 1);
+    LOGFONTW lf{};
+    EXPECT_EQ(GetObjectW(font, sizeof lf, &lf), static_cast<int>(sizeof lf));
+    EXPECT_EQ(lf.lfHeight, 12);
+    EXPECT_EQ(lf.lfWeight, FW_THIN);
+    EXPECT_EQ(lf.lfUnderline, 1);
+    EXPECT_EQ(lf.lfItalic, 0);
+    EXPECT_EQ(std::u16string(lf.lfFaceName), u"MS Shell Dlg");
+    EXPECT_TRUE(DeleteObject(font));
+    EXPECT_FALSE(DeleteObject(font));
+    EXPECT_EQ(GetObjectW(font, sizeof lf, &lf), 0);
+    EXPECT_EQ(kvrHeadlessLiveFonts(), before);
+
+    // A face name longer than LOGFONTW holds is cut, not overrun.
+    HFONT longName = CreateFontW(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                 u"A face name that is much longer than thirty-one characters");
+    GetObjectW(longName, sizeof lf, &lf);
+    EXPECT_EQ(std::u16string(lf.lfFaceName).size(), 31u);
+    DeleteObject(longName);
+}
+
+TEST_F(HeadlessGdi, CursorCopiesAreTrackedAndSharedCursorsStay) {
+    HCURSOR hand = LoadCursorW(nullptr, IDC_HAND);
+    ASSERT_NE(hand, nullptr);
+    EXPECT_EQ(LoadCursorW(nullptr, IDC_HAND), hand);
+    EXPECT_NE(LoadCursorW(nullptr, IDC_ARROW), hand);
+    EXPECT_EQ(LoadCursorW(nullptr, MAKEINTRESOURCEW(106)), nullptr);
+    EXPECT_FALSE(DestroyCursor(hand));
+
+    const int before = kvrHeadlessLiveCursors();
+    HCURSOR copy = CopyIcon(hand);
+    ASSERT_NE(copy, nullptr);
+    EXPECT_NE(copy, hand);
+    EXPECT_EQ(kvrHeadlessLiveCursors(), before + 1);
+    SetCursor(copy);
+    EXPECT_EQ(GetCursor(), copy);
+    EXPECT_EQ(SetCursor(hand), copy);
+    EXPECT_TRUE(DestroyCursor(copy));
+    EXPECT_FALSE(DestroyCursor(copy));
+    EXPECT_EQ(CopyIcon(copy), nullptr);
+    EXPECT_EQ(kvrHeadlessLiveCursors(), before);
+
+    // No Windows directory programs: the help program's cursor is never found.
+    char16_t directory[MAX_PATH] = {};
+    EXPECT_EQ(GetWindowsDirectoryW(directory, MAX_PATH), 10u);
+    EXPECT_EQ(std::u16string(directory), u"C:\\windows");
+    EXPECT_EQ(GetWindowsDirectoryW(directory, 4), 11u);
+    EXPECT_EQ(LoadLibraryW(u"C:\\windows\\winhlp32.exe"), nullptr);
+    EXPECT_FALSE(FreeLibrary(nullptr));
+}
+
+// Paints like a hyperlink label: font, transparent, blue, centred at the top.
+HFONT linkFont = nullptr;
+WNDPROC staticProc = nullptr;
+
+LRESULT CALLBACK linkPaint(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_PAINT) {
+        return CallWindowProcW(staticProc, window, message, wParam, lParam);
+    }
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    SelectObject(dc, linkFont);
+    SetBkMode(dc, TRANSPARENT);
+    RECT r{};
+    GetClientRect(window, &r);
+    SetTextColor(dc, RGB(0, 0, 255));
+    char16_t text[64] = {};
+    int n = GetWindowTextW(window, text, 64);
+    DrawTextExW(dc, text, n, &r, DT_CENTER, nullptr);
+    EndPaint(window, &ps);
+    return 0;
+}
+
+TEST_F(HeadlessGdi, PaintingIsRecordedPerWindow) {
+    linkFont = CreateFontW(12, 0, 0, 0, FW_THIN, 0, 1, 0, 0, 0, 0, 0, 0, u"MS Shell Dlg");
+    Script script;
+    script.shown = [](HWND dialog) {
+        HWND link = item(dialog, kLink);  // 60 units: 90 pixels
+        staticProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(link, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&linkPaint)));
+        SetWindowTextW(link, u"www.example.org/a/long/address");  // 30 characters of 6 pixels
+        UpdateWindow(link);
+        const PaintRecord* paint = kvrHeadlessLastPaint(link);
+        ASSERT_NE(paint, nullptr);
+        auto texts = paint->texts();
+        ASSERT_EQ(texts.size(), 1u);
+        const PaintOperation& op = *texts[0];
+        EXPECT_EQ(op.font, linkFont);
+        EXPECT_EQ(op.logFont.lfUnderline, 1);
+        EXPECT_EQ(op.bkMode, TRANSPARENT);
+        EXPECT_EQ(op.textColor, 0x00FF0000u);
+        EXPECT_EQ(op.format, DT_CENTER);
+        ASSERT_EQ(op.lines.size(), 1u);            // no wrapping
+        EXPECT_EQ(op.lines[0].y, 0);               // at the top
+        EXPECT_EQ(op.lines[0].x, (90 - 180) / 2);  // centred, cut at both edges
+        EXPECT_EQ(op.lines[0].visible, u"ple.org/a/long");
+
+        // The dialog font at 8 points is 6 pixels a character; the label
+        // (40 units, 60 pixels) wraps at words.
+        const PaintRecord* label = kvrHeadlessLastPaint(item(dialog, kLabel));
+        ASSERT_NE(label, nullptr);
+        ASSERT_EQ(label->texts().size(), 1u);
+        const PaintOperation& wrapped = *label->texts()[0];
+        EXPECT_EQ(wrapped.format & (DT_WORDBREAK | DT_CENTER), static_cast<UINT>(DT_WORDBREAK));
+        std::vector<std::u16string> lines;
+        for (const PaintTextLine& line : wrapped.lines) {
+            lines.push_back(line.text);
+        }
+        EXPECT_EQ(lines, (std::vector<std::u16string>{u"Label text", u"that wraps"}));
+
+        // WM_SETFONT with the redraw flag repaints in the new font.
+        int paints = kvrHeadlessPaintCount(item(dialog, kLabel));
+        SendMessageW(item(dialog, kLabel), WM_SETFONT, reinterpret_cast<WPARAM>(linkFont), TRUE);
+        RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW);
+        EXPECT_EQ(kvrHeadlessPaintCount(item(dialog, kLabel)), paints + 1);
+        EXPECT_EQ(kvrHeadlessLastPaint(item(dialog, kLabel))->texts().at(0)->font, linkFont);
+        SendMessageW(item(dialog, kLabel), WM_SETFONT, reinterpret_cast<WPARAM>(linkFont), FALSE);
+        RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW);
+        EXPECT_EQ(kvrHeadlessPaintCount(item(dialog, kLabel)), paints + 1);
+        EndDialog(dialog, IDOK);
+    };
+    runDialog(kMainDialog, script);
+    DeleteObject(linkFont);
+}
+
+TEST_F(HeadlessGdi, DrawingNeedsAPaintingDeviceContext) {
+    RECT r{0, 0, 10, 10};
+    char16_t text[] = u"x";
+    HDC notADc = reinterpret_cast<HDC>(static_cast<std::uintptr_t>(0x1234));
+    EXPECT_EQ(DrawTextExW(notADc, text, 1, &r, 0, nullptr), 0);
+    EXPECT_EQ(SetBkMode(notADc, TRANSPARENT), 0);
+    EXPECT_EQ(SelectObject(notADc, nullptr), nullptr);
+    EXPECT_EQ(BeginPaint(nullptr, nullptr), nullptr);
+}
+
+TEST_F(HeadlessGdi, CodePageConversions) {
+    // UTF-8, terminator included with -1, the size asked with 0.
+    const char* utf8 =
+        "Gr\xC3\xB6\xC3\x9F"
+        "e \xF0\x9F\x98\x80";
+    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0), 9);
+    char16_t wide[16] = {};
+    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide, 16), 9);
+    EXPECT_EQ(std::u16string(wide), u"Gr\u00F6\u00DFe \U0001F600");
+    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide, 4), 0);  // too small
+    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, utf8, 0, wide, 16), 0);
+    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, "a\xFF", 2, wide, 16), 0);
+    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, "a\xFF", 2, wide, 16), 2);
+    EXPECT_EQ(wide[1], 0xFFFD);
+
+    char bytes[16] = {};
+    EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, u"\u00B0C", -1, bytes, 16, nullptr, nullptr), 4);
+    EXPECT_STREQ(bytes,
+                 "\xC2\xB0"
+                 "C");
+    EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, u"abc", -1, bytes, 3, nullptr, nullptr), 0);
+    BOOL used = FALSE;
+    EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, u"a", 1, bytes, 16, "?", &used), 0);
+
+    // The ANSI code page is Windows-1252.
+    EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "\x80\xE9\x81", 3, wide, 16), 3);
+    EXPECT_EQ(std::u16string(wide, 3), u"\u20AC\u00E9\u0081");
+    std::memset(bytes, 0, sizeof bytes);
+    EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, u"\u20AC\u65E5", 2, bytes, 16, nullptr, &used), 2);
+    EXPECT_EQ(std::string(bytes, 2), "\x80?");
+    EXPECT_TRUE(used);
+}
+
+TEST_F(HeadlessGdi, ResourcesAreFoundByOrdinalNumberTextOrName) {
+    HRSRC byOrdinal = FindResourceW(testModule(), MAKEINTRESOURCEW(kMainDialog), RT_DIALOG);
+    ASSERT_NE(byOrdinal, nullptr);
+    EXPECT_EQ(FindResourceW(testModule(), u"#100", RT_DIALOG), byOrdinal);
+    EXPECT_GT(SizeofResource(testModule(), byOrdinal), 100u);
+    EXPECT_NE(LockResource(LoadResource(testModule(), byOrdinal)), nullptr);
+    EXPECT_NE(FindResourceW(testModule(), MAKEINTRESOURCEW(300), RT_BITMAP), nullptr);
+    EXPECT_EQ(FindResourceW(testModule(), MAKEINTRESOURCEW(300), RT_DIALOG), nullptr);
+    EXPECT_EQ(FindResourceW(nullptr, MAKEINTRESOURCEW(kMainDialog), RT_DIALOG), nullptr);
+    EXPECT_EQ(FindResourceW(testModule(), u"NOSUCH", RT_DIALOG), nullptr);
+    EXPECT_EQ(SizeofResource(testModule(), nullptr), 0u);
+    // The same bytes make the same module; other bytes are no module.
+    EXPECT_EQ(kvrHeadlessRegisterModule(testResourceImage, testResourceImageSize), testModule());
+    const unsigned char notRes[8] = {1, 2, 3};
+    EXPECT_EQ(kvrHeadlessRegisterModule(notRes, sizeof notRes), nullptr);
+}
+
+}  // namespace
+}  // namespace kvr::headless_test
