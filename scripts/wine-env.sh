@@ -59,6 +59,7 @@ _kvr_wine_fonts() {
 # (BadWindow). So runs take turns: the claim is a lock held by this shell
 # until it exits. A prefix costs about 700 MB; one is enough for two cores.
 KVR_PREFIX_LOCK_FD=
+KVR_WINE_JOB=
 
 _kvr_claim_prefix() {
   [[ -n $KVR_PREFIX_LOCK_FD ]] && return 0
@@ -68,6 +69,20 @@ _kvr_claim_prefix() {
     echo "wine-env: waiting for another Wine run in $WINEPREFIX to finish" >&2
     flock "$KVR_PREFIX_LOCK_FD"
   fi
+  trap '_kvr_interrupted 129' HUP
+  trap '_kvr_interrupted 130' INT
+  trap '_kvr_interrupted 143' TERM
+}
+
+# Interrupted: every Windows program of the claimed prefix belongs to this
+# run, so end them all; the EXIT trap then stops Xvfb.
+_kvr_interrupted() {
+  trap - HUP INT TERM
+  if [[ -n $KVR_WINE_JOB ]]; then
+    kill "$KVR_WINE_JOB" 2>/dev/null || true
+  fi
+  "$KVR_WINESERVER" -k 2>/dev/null || true
+  exit "$1"
 }
 
 wine_prefix_init() {
@@ -127,8 +142,9 @@ xvfb_start() {
 
 xvfb_stop() {
   [[ -n $KVR_XVFB_PID ]] || return 0
-  # Windows programs of this prefix that still run hold the display.
-  timeout 30 "$KVR_WINESERVER" -w 2>/dev/null || true
+  # Let this run's Windows programs and their wineserver end before the
+  # display goes; the prefix is claimed, so whatever still runs is this run's.
+  timeout 30 "$KVR_WINESERVER" -w 2>/dev/null || "$KVR_WINESERVER" -k 2>/dev/null || true
   kill "$KVR_XVFB_PID" 2>/dev/null || true
   wait "$KVR_XVFB_PID" 2>/dev/null || true
   KVR_XVFB_PID=
@@ -147,11 +163,24 @@ wine_ruby() {
     return 1
   }
   # RUBYLIB, unlike -I, reaches the child Ruby processes a test starts.
+  # The run is a background job so that the shell's wait, unlike a
+  # foreground command, lets a signal trap run at once.
   (
-    RUBYLIB="$KVR_MINITEST_LIB${RUBYLIB:+;$RUBYLIB}" \
-      timeout --kill-after=10 "${KVR_WINE_TIMEOUT:-900}" "$KVR_WINE" "$KVR_RUBY_EXE" "$@" \
-      2>&1 1>&3 3>&- | _kvr_strip_cr >&2
+    (
+      RUBYLIB="$KVR_MINITEST_LIB${RUBYLIB:+;$RUBYLIB}" \
+        timeout --kill-after=10 "${KVR_WINE_TIMEOUT:-900}" "$KVR_WINE" "$KVR_RUBY_EXE" "$@" \
+        2>&1 1>&3 3>&- | _kvr_strip_cr >&2
+      exit "${PIPESTATUS[0]}"
+    ) 3>&1 | _kvr_strip_cr
     exit "${PIPESTATUS[0]}"
-  ) 3>&1 | _kvr_strip_cr
-  return "${PIPESTATUS[0]}"
+  ) &
+  KVR_WINE_JOB=$!
+  local status=0
+  wait "$KVR_WINE_JOB" || status=$?
+  KVR_WINE_JOB=
+  if ((status == 124 || status == 137)); then
+    # Timed out: the programs it started may still run; they are this run's.
+    "$KVR_WINESERVER" -k 2>/dev/null || true
+  fi
+  return "$status"
 }
