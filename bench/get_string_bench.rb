@@ -17,7 +17,8 @@ so, file = ARGV
 Sketchup.strings_file = File.expand_path(file)
 require File.expand_path(so)
 
-table = read_strings(file).first
+# The plain reader keeps raw bytes; GetString answers UTF-8 Strings.
+table = read_strings(file).first.to_h { |k, v| [k.dup.force_encoding(Encoding::UTF_8), v.dup.force_encoding(Encoding::UTF_8)] }
 keys = table.keys.sample(2000, random: Random.new(1)) + Array.new(500) { |i| "missing key #{i}" }
 handler = KVRGUI_LangHandler.new
 abort "GetString and the Hash disagree" unless keys.all? { |k| handler.GetString(k) == table.fetch(k, k) }
