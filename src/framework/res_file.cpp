@@ -5,81 +5,13 @@
 
 #include <utility>
 
+#include "framework/resource_reader.h"
+
 namespace kvr::ui {
 
 namespace {
 
 constexpr std::size_t kEmptyEntrySize = 32;
-
-// Little-endian reads within [data, data + size); a failed read leaves the
-// position unchanged and returns false.
-class Cursor {
-  public:
-    Cursor(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-
-    std::size_t offset() const { return offset_; }
-    std::size_t remaining() const { return size_ - offset_; }
-
-    bool skip(std::size_t n) {
-        if (n > remaining()) {
-            return false;
-        }
-        offset_ += n;
-        return true;
-    }
-    bool alignTo4() { return skip((4 - offset_ % 4) % 4); }
-
-    bool u16(std::uint16_t& value) {
-        if (remaining() < 2) {
-            return false;
-        }
-        value = static_cast<std::uint16_t>(data_[offset_] | data_[offset_ + 1] << 8);
-        offset_ += 2;
-        return true;
-    }
-    bool u32(std::uint32_t& value) {
-        std::uint16_t low = 0, high = 0;
-        if (remaining() < 4) {
-            return false;
-        }
-        u16(low);
-        u16(high);
-        value = static_cast<std::uint32_t>(low) | static_cast<std::uint32_t>(high) << 16;
-        return true;
-    }
-
-    // 0xFFFF followed by an ordinal, or a NUL-terminated UTF-16 string.
-    bool nameOrOrdinal(ResourceId& id) {
-        const std::size_t start = offset_;
-        std::uint16_t unit = 0;
-        if (!u16(unit)) {
-            return false;
-        }
-        if (unit == 0xFFFF) {
-            id = ResourceId{};
-            if (u16(id.ordinal)) {
-                return true;
-            }
-            offset_ = start;
-            return false;
-        }
-        std::u16string name;
-        while (unit != 0) {
-            name.push_back(static_cast<char16_t>(unit));
-            if (!u16(unit)) {
-                offset_ = start;
-                return false;
-            }
-        }
-        id = ResourceId{false, 0, std::move(name)};
-        return true;
-    }
-
-  private:
-    const std::uint8_t* data_;
-    std::size_t size_;
-    std::size_t offset_ = 0;
-};
 
 struct EntryHeader {
     std::uint32_t dataSize = 0;
@@ -94,12 +26,12 @@ struct EntryHeader {
 // The fields must lie within HeaderSize, and HeaderSize within the file.
 std::optional<EntryHeader> readEntryHeader(const std::uint8_t* entry, std::size_t available) {
     EntryHeader header;
-    Cursor sizes(entry, available);
+    ResourceReader sizes(entry, available);
     if (!sizes.u32(header.dataSize) || !sizes.u32(header.headerSize) ||
         header.headerSize > available) {
         return std::nullopt;
     }
-    Cursor fields(entry, header.headerSize);
+    ResourceReader fields(entry, header.headerSize);
     std::uint32_t dataVersion = 0, version = 0, characteristics = 0;
     std::uint16_t memoryFlags = 0;
     if (!fields.skip(8) || !fields.nameOrOrdinal(header.type) ||
