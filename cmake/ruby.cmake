@@ -9,6 +9,13 @@ if(KVR_RUBY STREQUAL "system")
                         OUTPUT_VARIABLE dir)
         target_include_directories(kvr_ruby SYSTEM INTERFACE ${dir})
     endforeach()
+    # Link the interpreter's library like Debian's own extensions do, so that
+    # -z defs can report a missing symbol at link time rather than at load.
+    execute_process(COMMAND ${RUBY_EXECUTABLE} -rrbconfig -e "print RbConfig::CONFIG['libdir']"
+                    OUTPUT_VARIABLE ruby_libdir)
+    find_library(KVR_LIBRUBY NAMES ruby-3.1 ruby PATHS ${ruby_libdir} REQUIRED)
+    target_link_libraries(kvr_ruby INTERFACE ${KVR_LIBRUBY})
+    target_link_options(kvr_ruby INTERFACE -Wl,-z,defs)
 elseif(KVR_RUBY STREQUAL "mingw31")
     set(inc ${KVR_RUBY_PREFIX}/include/ruby-3.1.0)
     if(NOT EXISTS ${inc}/ruby.h)

@@ -12,7 +12,7 @@ namespace kvr::dialogs {
 class KVRGUIAboutDialog : public ui::CDialog {
     KVR_DECLARE_DYNAMIC(KVRGUIAboutDialog)
 
-  public:
+public:
     static constexpr UINT IDD = IDD_KVRGUI_ABOUT;
 
     KVRGUIAboutDialog();
@@ -23,7 +23,7 @@ class KVRGUIAboutDialog : public ui::CDialog {
 
     KVR_DECLARE_COMMAND_MAP()
 
-  private:
+private:
     ui::CStatic m_versionLabel;
     ui::CStatic m_buildLabel;
     ui::CStatic m_productNameLabel;

@@ -1,28 +1,23 @@
 #include "dialogs/error_dialog.h"
 
-#include "dialogs/lookup.h"
 #include "framework/data_exchange.h"
 
 namespace kvr::dialogs {
 
 KVR_IMPLEMENT_DYNAMIC(KVRGUIErrorDialog, ui::CDialog)
 
-KVRGUIErrorDialog::KVRGUIErrorDialog() : CDialog(IDD) {
-    CreateMessageFont(m_messageFont);
-    m_title = Lookup(m_texts.titleKey);
-    m_okCaption = Lookup(m_texts.okKey);
-}
+KVRGUIErrorDialog::KVRGUIErrorDialog() : CDialog(IDD) {}
 
 void KVRGUIErrorDialog::DoDataExchange(ui::CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    ui::DDX_Control(pDX, IDC_ERROR_MESSAGE, m_messageControl);
-    ui::DDX_Text(pDX, IDOK, m_okCaption);
+    ui::DDX_Control(pDX, IDC_ERROR_MESSAGE, m_parts.messageControl);
+    ui::DDX_Text(pDX, IDOK, m_parts.okCaption);
 }
 
 BOOL KVRGUIErrorDialog::OnInitDialog() {
     CDialog::OnInitDialog();
-    SetWindowText(m_title);
-    ShowMessage(m_messageControl, m_messageFont, m_texts);
+    SetWindowText(m_parts.title);
+    m_parts.ShowMessage();
     return TRUE;
 }
 

@@ -11,22 +11,18 @@ namespace kvr::dialogs {
 class KVRGUIErrorDialog : public ui::CDialog {
     KVR_DECLARE_DYNAMIC(KVRGUIErrorDialog)
 
-  public:
+public:
     static constexpr UINT IDD = IDD_KVRGUI_ERROR;
 
     KVRGUIErrorDialog();
 
-    void TransferMessage(rb::Value message) { m_texts.TransferMessage(message); }
+    void TransferMessage(rb::Value message) { m_parts.texts.TransferMessage(message); }
 
     BOOL OnInitDialog() override;
     void DoDataExchange(ui::CDataExchange* pDX) override;
 
-  private:
-    ui::CStatic m_messageControl;
-    ui::CFont m_messageFont;
-    text::WideString m_title;
-    text::WideString m_okCaption;
-    ErrorDialogTexts m_texts;
+private:
+    ErrorDialogParts m_parts;
 };
 
 }  // namespace kvr::dialogs

@@ -16,17 +16,20 @@ void ErrorDialogTexts::TransferMessage(rb::Value value) {
     }
 }
 
-void CreateMessageFont(ui::CFont& font) {
-    font.CreateFont(15, 0, 0, 0, FW_THIN, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0,
-                    KVR_WIDE("MS Shell Dlg"));
+ErrorDialogParts::ErrorDialogParts() {
+    messageFont.CreateFont(15, 0, 0, 0, FW_THIN, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0,
+                           KVR_WIDE("MS Shell Dlg"));
+    title = Lookup(texts.titleKey);
+    okCaption = Lookup(texts.okKey);
 }
 
-void ShowMessage(ui::CStatic& control, const ui::CFont& font, const ErrorDialogTexts& texts) {
-    // Without a font the control keeps drawing with the dialog's.
-    if (font.handle() != nullptr) {
-        control.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font.handle()), TRUE);
+void ErrorDialogParts::ShowMessage() {
+    // Without its font the control keeps drawing with the dialog's.
+    if (messageFont.handle() != nullptr) {
+        messageControl.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(messageFont.handle()),
+                                   TRUE);
     }
-    control.SetWindowText(Lookup(texts.message.c_str()));
+    messageControl.SetWindowText(Lookup(texts.message.c_str()));
 }
 
 }  // namespace kvr::dialogs

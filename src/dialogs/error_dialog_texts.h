@@ -8,6 +8,7 @@
 #include "framework/controls.h"
 #include "framework/font.h"
 #include "ruby/ruby_value.h"
+#include "text/wide_string.h"
 
 namespace kvr::dialogs {
 
@@ -26,10 +27,20 @@ struct ErrorDialogTexts {
     void TransferMessage(rb::Value message);
 };
 
-// The message font of both dialogs.
-void CreateMessageFont(ui::CFont& font);
+// What both error dialogs have: the message control with its font, the
+// looked-up title and OK caption, and the texts record.
+struct ErrorDialogParts {
+    ErrorDialogParts();
 
-// Puts the message on its control: the font, then the looked-up message.
-void ShowMessage(ui::CStatic& control, const ui::CFont& font, const ErrorDialogTexts& texts);
+    // Puts the message on its control: the message font, then the looked-up
+    // message (a message that is a key of the strings file shows translated).
+    void ShowMessage();
+
+    ui::CStatic messageControl;
+    ui::CFont messageFont;
+    text::WideString title;
+    text::WideString okCaption;
+    ErrorDialogTexts texts;
+};
 
 }  // namespace kvr::dialogs

@@ -7,27 +7,23 @@ namespace kvr::dialogs {
 
 KVR_IMPLEMENT_DYNAMIC(KVRGUIErrorDialogWithHLink, ui::CDialog)
 
-KVRGUIErrorDialogWithHLink::KVRGUIErrorDialogWithHLink() : CDialog(IDD) {
-    CreateMessageFont(m_messageFont);
-    m_title = Lookup(m_texts.titleKey);
-    m_okCaption = Lookup(m_texts.okKey);
-    m_sentence = Lookup(m_texts.sentenceKey);
-}
+KVRGUIErrorDialogWithHLink::KVRGUIErrorDialogWithHLink()
+    : CDialog(IDD), m_sentence(Lookup(m_parts.texts.sentenceKey)) {}
 
 void KVRGUIErrorDialogWithHLink::DoDataExchange(ui::CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     ui::DDX_Text(pDX, IDC_ERROR_HLINK_SENTENCE, m_sentence);
-    ui::DDX_Text(pDX, IDOK, m_okCaption);
-    ui::DDX_Control(pDX, IDC_ERROR_HLINK_MESSAGE, m_messageControl);
+    ui::DDX_Text(pDX, IDOK, m_parts.okCaption);
+    ui::DDX_Control(pDX, IDC_ERROR_HLINK_MESSAGE, m_parts.messageControl);
     ui::DDX_Control(pDX, IDC_ERROR_HLINK_LINK, m_link);
 }
 
 BOOL KVRGUIErrorDialogWithHLink::OnInitDialog() {
     CDialog::OnInitDialog();
-    SetWindowText(m_title);
-    m_link.m_address = Lookup(m_texts.linkAddressKey);
-    m_link.SetWindowText(Lookup(m_texts.linkTextKey));
-    ShowMessage(m_messageControl, m_messageFont, m_texts);
+    SetWindowText(m_parts.title);
+    m_link.m_address = Lookup(m_parts.texts.linkAddressKey);
+    m_link.SetWindowText(Lookup(m_parts.texts.linkTextKey));
+    m_parts.ShowMessage();
     return TRUE;
 }
 

@@ -12,24 +12,20 @@ namespace kvr::dialogs {
 class KVRGUIErrorDialogWithHLink : public ui::CDialog {
     KVR_DECLARE_DYNAMIC(KVRGUIErrorDialogWithHLink)
 
-  public:
+public:
     static constexpr UINT IDD = IDD_KVRGUI_ERROR_HLINK;
 
     KVRGUIErrorDialogWithHLink();
 
-    void TransferMessage(rb::Value message) { m_texts.TransferMessage(message); }
+    void TransferMessage(rb::Value message) { m_parts.texts.TransferMessage(message); }
 
     BOOL OnInitDialog() override;
     void DoDataExchange(ui::CDataExchange* pDX) override;
 
-  private:
-    ui::CStatic m_messageControl;
-    ui::CFont m_messageFont;
+private:
+    ErrorDialogParts m_parts;
     KVRGUIHLinkStatic m_link;
-    text::WideString m_title;
-    text::WideString m_okCaption;
     text::WideString m_sentence;
-    ErrorDialogTexts m_texts;
 };
 
 }  // namespace kvr::dialogs

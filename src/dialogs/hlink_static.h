@@ -14,7 +14,7 @@
 namespace kvr::dialogs {
 
 class KVRGUIHLinkStatic : public ui::CStatic {
-  public:
+public:
     KVRGUIHLinkStatic();
     ~KVRGUIHLinkStatic() override;
 
@@ -25,11 +25,11 @@ class KVRGUIHLinkStatic : public ui::CStatic {
     void OnLButtonUp(UINT flags, POINT point);
     BOOL OnSetCursor(HWND window, UINT hitTest, UINT message);
 
-  protected:
+protected:
     void PreSubclassWindow() override;
     KVR_DECLARE_MESSAGE_MAP()
 
-  private:
+private:
     ui::OwnedCursor m_handCursor;
     ui::CFont m_linkFont;
 };
