@@ -39,6 +39,6 @@ lane "ruby suite, wine" bash -c 'cmake --preset win64 >/dev/null && cmake --buil
 lane "product contract" bash tests/product/run.sh build/win32
 
 echo
-echo "lanes: ${failures[*]:+failed: ${failures[*]}}"
+echo "lanes that failed: ${failures[*]:-none}"
 echo "$passed passed, $failed failed"
 [[ $failed -eq 0 ]]

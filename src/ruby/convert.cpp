@@ -1,5 +1,7 @@
 #include "ruby/convert.h"
 
+#include <climits>
+#include <cstdint>
 #include <cstring>
 
 #include "ruby/protect.h"
@@ -35,15 +37,25 @@ StringBytes stringBytes(Value str) {
 }
 
 long toLong(Value v) {
-    if (FIXNUM_P(v)) {
-        return static_cast<long>(FIX2LONG(v));
-    }
-    Value out = 0;
     long result = 0;
-    protect([v, &result, &out] {
-        result = rb_num2long(v);
-        return out;
-    });
+    if (FIXNUM_P(v)) {
+        result = static_cast<long>(FIX2LONG(v));
+    } else {
+        protect([v, &result] {
+            result = rb_num2long(v);
+            return Value(Qnil);
+        });
+    }
+#if LONG_MAX > INT32_MAX
+    // Where a long has 64 bits, refuse what the product's 32-bit long could not
+    // hold, with the interpreter's own RangeError, so that every build agrees.
+    if (result < INT32_MIN || result > INT32_MAX) {
+        protect([v]() -> Value {
+            VALUE text = rb_inspect(v);
+            rb_raise(rb_eRangeError, "integer %s too big to convert to `long'", StringValueCStr(text));
+        });
+    }
+#endif
     return result;
 }
 

@@ -36,7 +36,8 @@ StringBytes stringBytes(Value str);
 StringBytes bytesUpToNul(const char* ptr, std::size_t length);
 
 // An Integer's value: a Fixnum directly, anything else through rb_num2long
-// (TypeError for nil and non-numbers, RangeError beyond a long).
+// (TypeError for nil and non-numbers). RangeError beyond 32 bits, the width of
+// the product's long, on every build.
 long toLong(Value v);
 
 // A new String from UTF-8 bytes (up to the first NUL, like rb_str_new2); tagged

@@ -55,6 +55,7 @@ class AboutDialogTest < Minitest::Test
   end
 
   def test_version_and_build_are_read_afresh
+    with_constant(:TAVRO_SORVANE_BUILD, -2**31) { assert_equal "build -2147483648", lines.last }
     with_constant(:TAVRO_SORVANE_BUILD, -5) do
       with_constant(:TAVRO_SORVANE_VERSION, "2.0 \u03B2") do
         assert_equal ["version 2.0 \u03B2", "build -5"], lines
@@ -77,7 +78,7 @@ class AboutDialogTest < Minitest::Test
   def test_missing_or_wrong_constants_reach_the_caller
     [[:TAVRO_SORVANE_BUILD, :undefined, NameError], [:TAVRO_SORVANE_VERSION, :undefined, NameError],
      [:TAVRO_SORVANE_BUILD, "12", TypeError], [:TAVRO_SORVANE_BUILD, nil, TypeError],
-     [:TAVRO_SORVANE_BUILD, 2**70, RangeError]].each do |name, value, error|
+     [:TAVRO_SORVANE_BUILD, 2**70, RangeError], [:TAVRO_SORVANE_BUILD, 2**31, RangeError]].each do |name, value, error|
       shown = false
       KVRGUITest.on_dialog { |_d| shown = true }
       with_constant(name, value) do
