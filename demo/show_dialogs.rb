@@ -8,7 +8,7 @@ module DemoDialogs
   DIALOGS = [
     { name: "error", call: [:KVRGUIShowError, "Sorvane could not solve the dimensions."],
       controls: { 2068 => "message", 1 => "button" }, close: 1 },
-    { name: "error-link", call: [:KVRGUIShowErrorWithHlink, "Sorvane could not solve the dimensions."],
+    { name: "error-with-link", call: [:KVRGUIShowErrorWithHlink, "Sorvane could not solve the dimensions."],
       controls: { 2064 => "message", 2066 => "sentence", 2065 => "link", 1 => "button" },
       link: 2065, close: 1 },
     { name: "about", call: [:KVRGUIShowAbout],
