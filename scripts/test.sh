@@ -36,6 +36,7 @@ lane "unit tests" unit_tests linux
 lane "unit tests, sanitizers" unit_tests linux-asan
 lane "ruby suite, linux" bash scripts/run-ruby-tests.sh linux
 lane "ruby suite, wine" bash -c 'cmake --preset win64 >/dev/null && cmake --build --preset win64 && bash scripts/run-ruby-tests.sh win64'
+lane "framework tests, wine" bash -c 'cmake --preset win64 >/dev/null && cmake --build --preset win64 && bash tests/framework/run-wine.sh build/win64'
 lane "product contract" bash tests/product/run.sh build/win32
 
 echo

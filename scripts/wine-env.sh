@@ -153,22 +153,14 @@ xvfb_stop() {
 # Windows programs write CR LF; the lane's logs and the callers' greps want LF.
 _kvr_strip_cr() { sed -u 's/\r$//'; }
 
-wine_ruby() {
-  [[ -f $KVR_RUBY_EXE ]] || {
-    echo "wine-env: no ruby.exe at $KVR_RUBY_EXE (run scripts/build-ruby-win64.sh)" >&2
-    return 1
-  }
-  [[ -n $KVR_MINITEST_LIB ]] || {
-    echo "wine-env: Debian's minitest is missing (install ruby-minitest)" >&2
-    return 1
-  }
-  # RUBYLIB, unlike -I, reaches the child Ruby processes a test starts.
-  # The run is a background job so that the shell's wait, unlike a
-  # foreground command, lets a signal trap run at once.
+# Runs a Windows program under Wine with a time limit (KVR_WINE_TIMEOUT,
+# default 900 s: status 124 after it), output with LF line ends, and returns
+# its exit status. The run is a background job so that the shell's wait,
+# unlike a foreground command, lets a signal trap run at once.
+wine_run() {
   (
     (
-      RUBYLIB="$KVR_MINITEST_LIB${RUBYLIB:+;$RUBYLIB}" \
-        timeout --kill-after=10 "${KVR_WINE_TIMEOUT:-900}" "$KVR_WINE" "$KVR_RUBY_EXE" "$@" \
+      timeout --kill-after=10 "${KVR_WINE_TIMEOUT:-900}" "$KVR_WINE" "$@" </dev/null \
         2>&1 1>&3 3>&- | _kvr_strip_cr >&2
       exit "${PIPESTATUS[0]}"
     ) 3>&1 | _kvr_strip_cr
@@ -183,4 +175,17 @@ wine_ruby() {
     "$KVR_WINESERVER" -k 2>/dev/null || true
   fi
   return "$status"
+}
+
+wine_ruby() {
+  [[ -f $KVR_RUBY_EXE ]] || {
+    echo "wine-env: no ruby.exe at $KVR_RUBY_EXE (run scripts/build-ruby-win64.sh)" >&2
+    return 1
+  }
+  [[ -n $KVR_MINITEST_LIB ]] || {
+    echo "wine-env: Debian's minitest is missing (install ruby-minitest)" >&2
+    return 1
+  }
+  # RUBYLIB, unlike -I, reaches the child Ruby processes a test starts.
+  RUBYLIB="$KVR_MINITEST_LIB${RUBYLIB:+;$RUBYLIB}" wine_run "$KVR_RUBY_EXE" "$@"
 }

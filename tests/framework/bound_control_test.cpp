@@ -70,8 +70,7 @@ KVR_ON_WM_SETCURSOR()
 KVR_END_MESSAGE_MAP()
 
 HCURSOR CursorOver(HWND dialog, int id) {
-    return testing::CursorAtPoint(dialog,
-                                  testing::ControlCentre(dialog, GetDlgItem(dialog, id)));
+    return testing::CursorAtPoint(dialog, testing::ControlCentre(dialog, GetDlgItem(dialog, id)));
 }
 
 TEST_F(BoundControls, AreAttachedOnceAndTheirMessageMapGetsTheirMessages) {

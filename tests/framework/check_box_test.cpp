@@ -72,8 +72,8 @@ TEST_F(CheckBoxes, ClicksToggleAutomaticBoxesButNotDisabledOnes) {
             Click(w, IDC_DISABLED_CHECK);
             EXPECT_EQ(CheckState(w, IDC_DISABLED_CHECK), state);
         }
-        EXPECT_EQ(d.clicks, (Ids{IDC_CHECK, IDC_CHECK, IDC_THREE_STATE, IDC_THREE_STATE,
-                                 IDC_THREE_STATE}));
+        EXPECT_EQ(d.clicks,
+                  (Ids{IDC_CHECK, IDC_CHECK, IDC_THREE_STATE, IDC_THREE_STATE, IDC_THREE_STATE}));
         PressKey(w, VK_ESCAPE);
     }};
     EXPECT_EQ(Run(dialog), IDCANCEL);
@@ -91,8 +91,8 @@ TEST_F(CheckBoxes, TabPassesOverHiddenAndDisabledBoxes) {
             PressKey(w, VK_TAB);
             visited.push_back(FocusId(w));
         }
-        EXPECT_EQ(visited, (Ids{IDC_CHECK, IDC_THREE_STATE, IDC_CHECKS_EDIT, IDOK, IDCANCEL,
-                                IDC_CHECK}));
+        EXPECT_EQ(visited,
+                  (Ids{IDC_CHECK, IDC_THREE_STATE, IDC_CHECKS_EDIT, IDOK, IDCANCEL, IDC_CHECK}));
         EXPECT_EQ(CheckState(w, IDC_HIDDEN_CHECK), BST_CHECKED);
         PressKey(w, VK_ESCAPE);
     }};

@@ -40,8 +40,8 @@ TEST_F(DialogExceptions, AnExceptionFromAHandlerOrTheExchangeIsRethrownByDoModal
         int button;  // what the user clicks
         bool exchangeThrows;
     };
-    for (const Case& c : {Case{"command handler", IDC_APPLY, false},
-                          Case{"exchange in OnOK", IDOK, true}}) {
+    for (const Case& c :
+         {Case{"command handler", IDC_APPLY, false}, Case{"exchange in OnOK", IDOK, true}}) {
         SCOPED_TRACE(c.name);
         HWND window = nullptr;
         bool laterStepRan = false;

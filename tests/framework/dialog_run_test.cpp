@@ -102,6 +102,53 @@ TEST_F(DialogRun, EnterClicksTheDefaultOrTheFocusedPushButton) {
     EXPECT_EQ(bare.saves, 1);
 }
 
+TEST_F(DialogRun, InitDialogReturningFalseKeepsTheFocusItSet) {
+    TestDialog defaultFocus(IDD_EDITS), ownFocus(IDD_EDITS);
+    ownFocus.setsOwnFocus = true;
+    ownFocus.afterInit = [](TestDialog& d) {
+        SendMessageW(d.m_hWnd, WM_NEXTDLGCTL,
+                     reinterpret_cast<WPARAM>(GetDlgItem(d.m_hWnd, IDC_SECOND_EDIT)), TRUE);
+    };
+    int focusAtStart[2] = {-1, -1};
+    int index = 0;
+    for (TestDialog* dialog : {&defaultFocus, &ownFocus}) {
+        dialog->user = {[&focusAtStart, index](TestDialog& d) {
+            focusAtStart[index] = FocusId(d.m_hWnd);
+            d.EndDialog(IDCANCEL);
+        }};
+        EXPECT_EQ(Run(*dialog), IDCANCEL);
+        ++index;
+    }
+    EXPECT_EQ(focusAtStart[0], IDC_FIRST_EDIT);
+    EXPECT_EQ(focusAtStart[1], IDC_SECOND_EDIT);
+}
+
+// A template at the origin without DS_CENTER is centred over the owner, here
+// the screen; any other stays where its template puts it.
+TEST_F(DialogRun, ATemplateAtTheOriginIsCentred) {
+    RECT centred{}, placed{};
+    POINT placedClient{0, 0};
+    RECT placedUnits{40, 40, 0, 0};  // IDD_EDITS: far enough from the edges to keep its place
+    TestDialog atOrigin(IDD_NO_BUTTONS), elsewhere(IDD_EDITS);
+    atOrigin.user = {[&](TestDialog& d) {
+        GetWindowRect(d.m_hWnd, &centred);
+        d.EndDialog(IDCANCEL);
+    }};
+    elsewhere.user = {[&](TestDialog& d) {
+        GetWindowRect(d.m_hWnd, &placed);
+        ClientToScreen(d.m_hWnd, &placedClient);
+        MapDialogRect(d.m_hWnd, &placedUnits);
+        d.EndDialog(IDCANCEL);
+    }};
+    EXPECT_EQ(Run(atOrigin), IDCANCEL);
+    EXPECT_EQ(Run(elsewhere), IDCANCEL);
+    const int screenX = GetSystemMetrics(SM_CXSCREEN), screenY = GetSystemMetrics(SM_CYSCREEN);
+    EXPECT_NEAR(centred.left + centred.right, screenX, 1);
+    EXPECT_NEAR(centred.top + centred.bottom, screenY, 1);
+    EXPECT_EQ(placedClient.x, placedUnits.left);
+    EXPECT_EQ(placedClient.y, placedUnits.top);
+}
+
 TEST_F(DialogRun, AMissingTemplateShowsNothingAndReturnsMinusOne) {
     TestDialog missing(IDD_MISSING);
     missing.user = {[](TestDialog& d) { d.EndDialog(IDOK); }};

@@ -18,7 +18,8 @@ HINSTANCE TestModule() {
 #else
 
 HINSTANCE TestModule() {
-    static const HINSTANCE module = kvrHeadlessRegisterModule(testResourceImage, testResourceImageSize);
+    static const HINSTANCE module =
+        kvrHeadlessRegisterModule(testResourceImage, testResourceImageSize);
     return module;
 }
 

@@ -9,8 +9,8 @@ namespace {
 using Ids = std::vector<int>;
 using RadioGroups = FrameworkTest;
 
-const Ids kAllRadios = {IDC_ONE,  IDC_TWO,  IDC_HIDDEN_RADIO, IDC_DISABLED_RADIO, IDC_FIVE,
-                        IDC_LEFT, IDC_RIGHT, IDC_UP};
+const Ids kAllRadios = {IDC_ONE,  IDC_TWO,  IDC_HIDDEN_RADIO, IDC_DISABLED_RADIO,
+                        IDC_FIVE, IDC_LEFT, IDC_RIGHT,        IDC_UP};
 
 TEST_F(RadioGroups, IndexesCountEveryRadioButtonUpToTheNextGroup) {
     int first = 2;  // the hidden one: the static before it is not counted
@@ -97,6 +97,45 @@ TEST_F(RadioGroups, TheAutomaticWalkPassesOverHiddenAndDisabledRadioButtons) {
     }};
     EXPECT_EQ(Run(dialog), IDCANCEL);
     EXPECT_EQ(first, 2);  // Cancel reads nothing back
+}
+
+// The keyboard reaches a group at its checked radio button (BM_SETCHECK makes
+// it the group's tab stop), and the arrow keys carry the check with the focus
+// round the group. (Real Windows also sends BN_CLICKED to a radio button that
+// gains the focus, see BM_SETDONTCLICK; Wine does not, so the clicks the
+// keyboard causes are not compared here.)
+TEST_F(RadioGroups, TheKeyboardEntersAtTheCheckedButtonAndArrowsMoveTheCheck) {
+    int first = 1, second = 0;
+    TestDialog dialog(IDD_RADIOS);
+    dialog.exchange = [&](ui::CDataExchange* dx) {
+        ui::DDX_Radio(dx, IDC_ONE, first);
+        ui::DDX_Radio(dx, IDC_LEFT, second);
+    };
+    dialog.user = {[&](TestDialog& d) {
+        HWND w = d.m_hWnd;
+        auto isTabStop = [w](int id) {
+            return (GetWindowLongPtrW(GetDlgItem(w, id), GWL_STYLE) & WS_TABSTOP) != 0;
+        };
+        EXPECT_FALSE(isTabStop(IDC_ONE));
+        EXPECT_TRUE(isTabStop(IDC_TWO));
+        EXPECT_EQ(FocusId(w), IDC_TWO);
+        PressKey(w, VK_TAB);
+        EXPECT_EQ(FocusId(w), IDC_LEFT);
+
+        PressKey(w, VK_DOWN);
+        EXPECT_EQ(FocusId(w), IDC_RIGHT);
+        EXPECT_EQ(CheckedAmong(w, kAllRadios), (Ids{IDC_TWO, IDC_RIGHT}));
+        PressKey(w, VK_UP);
+        PressKey(w, VK_UP);  // from the first of the group round to the last
+        EXPECT_EQ(FocusId(w), IDC_UP);
+        EXPECT_EQ(CheckedAmong(w, kAllRadios), (Ids{IDC_TWO, IDC_UP}));
+        EXPECT_TRUE(isTabStop(IDC_UP));
+        EXPECT_FALSE(isTabStop(IDC_LEFT));
+        PressKey(w, VK_RETURN);
+    }};
+    EXPECT_EQ(Run(dialog), IDOK);
+    EXPECT_EQ(first, 1);
+    EXPECT_EQ(second, 2);
 }
 
 // The exchange of a single radio button that is not the first of its group

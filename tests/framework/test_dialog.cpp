@@ -19,6 +19,10 @@ void UserHook(ui::CDialog& dialog, int stage) {
 
 }  // namespace
 
+// An edit box notification (the framework's own entries are for clicks).
+#define KVR_TEST_ON_EN_CHANGE(id, handler) \
+    {id, EN_CHANGE, static_cast<void (::kvr::ui::CDialog::*)()>(&ThisClass::handler)},
+
 KVR_BEGIN_COMMAND_MAP(TestDialog)
 KVR_ON_BN_CLICKED(IDC_ONE, OnClicked<IDC_ONE>)
 KVR_ON_BN_CLICKED(IDC_TWO, OnClicked<IDC_TWO>)
@@ -32,7 +36,7 @@ KVR_ON_BN_CLICKED(IDC_DISABLED_CHECK, OnClicked<IDC_DISABLED_CHECK>)
 KVR_ON_BN_CLICKED(IDC_THREE_STATE, OnClicked<IDC_THREE_STATE>)
 KVR_ON_BN_CLICKED(IDC_BOUND_CHECK, OnClicked<IDC_BOUND_CHECK>)
 KVR_ON_BN_CLICKED(IDC_APPLY, OnApply)
-{IDC_FIRST_EDIT, EN_CHANGE, static_cast<void (ui::CDialog::*)()>(&ThisClass::OnFirstEditChange)},
+KVR_TEST_ON_EN_CHANGE(IDC_FIRST_EDIT, OnFirstEditChange)
 KVR_END_COMMAND_MAP()
 
 BOOL TestDialog::OnInitDialog() {
@@ -40,7 +44,7 @@ BOOL TestDialog::OnInitDialog() {
     if (afterInit) {
         afterInit(*this);
     }
-    return result;
+    return setsOwnFocus ? FALSE : result;
 }
 
 void TestDialog::OnOK() {

@@ -31,6 +31,8 @@ public:
     // Runs in OnInitDialog after the base class's (which exchanges to the
     // controls).
     Step afterInit;
+    // OnInitDialog returns FALSE: afterInit sets the focus itself.
+    bool setsOwnFocus = false;
     // Runs when Apply is clicked, after the click is logged.
     Step onApply;
 
