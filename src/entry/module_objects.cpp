@@ -9,7 +9,7 @@
 namespace kvr::entry {
 
 class KVRGUIApp : public ui::CWinApp {
-  public:
+public:
     int InitInstance() override { return CWinApp::InitInstance(); }
 };
 

@@ -12,7 +12,7 @@ class CStatic : public CWnd {
 class CButton : public CWnd {
     KVR_DECLARE_DYNAMIC(CButton)
 
-  public:
+public:
     int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
     void SetCheck(int state) { SendMessage(BM_SETCHECK, static_cast<WPARAM>(state)); }
 };

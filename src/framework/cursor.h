@@ -8,7 +8,7 @@
 namespace kvr::ui {
 
 class OwnedCursor {
-  public:
+public:
     OwnedCursor() = default;
     ~OwnedCursor() { reset(); }
     OwnedCursor(const OwnedCursor&) = delete;
@@ -19,7 +19,7 @@ class OwnedCursor {
     HCURSOR get() const { return cursor_; }
     explicit operator bool() const { return cursor_ != nullptr; }
 
-  private:
+private:
     HCURSOR cursor_ = nullptr;
 };
 

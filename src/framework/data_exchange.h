@@ -10,7 +10,7 @@ class CDialog;
 class CWnd;
 
 class CDataExchange {
-  public:
+public:
     CDataExchange(CDialog* dialog, BOOL saveAndValidate)
         : m_pDlgWnd(dialog), m_bSaveAndValidate(saveAndValidate) {}
 

@@ -20,13 +20,13 @@ LPARAM modalRuns = 0;
 
 // Marks a data exchange as running for its lifetime, also when it throws.
 class ExchangeFlag {
-  public:
+public:
     explicit ExchangeFlag(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
     ~ExchangeFlag() { flag_ = previous_; }
     ExchangeFlag(const ExchangeFlag&) = delete;
     ExchangeFlag& operator=(const ExchangeFlag&) = delete;
 
-  private:
+private:
     bool& flag_;
     bool previous_;
 };

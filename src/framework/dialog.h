@@ -26,7 +26,7 @@ struct CommandMapEntry {
 };
 
 class CDialog : public CWnd {
-  public:
+public:
     static const CRuntimeClass* RuntimeClassOf();
     const CRuntimeClass* GetRuntimeClass() const override;
 
@@ -69,10 +69,10 @@ class CDialog : public CWnd {
     // The dialog object of a dialog window run by this framework, or null.
     static CDialog* FromDialogHandle(HWND window);
 
-  protected:
+protected:
     virtual const CommandMapEntry* GetCommandMap() const { return nullptr; }
 
-  private:
+private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(int id, WORD code);
@@ -94,7 +94,7 @@ class CDialog : public CWnd {
 
 // Command maps. In the class body:
 #define KVR_DECLARE_COMMAND_MAP() \
-  protected:                      \
+protected:                        \
     const ::kvr::ui::CommandMapEntry* GetCommandMap() const override;
 
 #define KVR_BEGIN_COMMAND_MAP(Class)                                 \

@@ -6,7 +6,7 @@
 namespace kvr::ui {
 
 class CFont {
-  public:
+public:
     CFont() = default;
     ~CFont() { DeleteObject(); }
     CFont(const CFont&) = delete;
@@ -22,7 +22,7 @@ class CFont {
     HFONT handle() const { return m_hObject; }
     operator HFONT() const { return m_hObject; }
 
-  private:
+private:
     HFONT m_hObject = nullptr;
 };
 

@@ -10,7 +10,7 @@ class CWnd;
 class CFont;
 
 class CPaintDC {
-  public:
+public:
     explicit CPaintDC(CWnd& window);
     ~CPaintDC();
     CPaintDC(const CPaintDC&) = delete;
@@ -27,7 +27,7 @@ class CPaintDC {
         return ::DrawTextExW(m_hDC, text, length, rect, format, nullptr);
     }
 
-  private:
+private:
     CWnd& window_;
     PAINTSTRUCT paint_{};
     HGDIOBJ originalFont_ = nullptr;

@@ -14,7 +14,7 @@ HINSTANCE ThisModule();
 HINSTANCE CurrentResourceModule();
 
 class ResourceScope {
-  public:
+public:
     ResourceScope();
     ~ResourceScope();
     ResourceScope(const ResourceScope&) = delete;
@@ -23,7 +23,7 @@ class ResourceScope {
     // Scopes in effect now: 0 between calls.
     static int Depth();
 
-  private:
+private:
     HINSTANCE previous_;
 };
 

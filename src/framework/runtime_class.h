@@ -22,7 +22,7 @@ struct CRuntimeClass {
 
 // In the class body: the class's own run-time information.
 #define KVR_DECLARE_DYNAMIC(ClassName)                       \
-  public:                                                    \
+public:                                                      \
     static const ::kvr::ui::CRuntimeClass* RuntimeClassOf(); \
     const ::kvr::ui::CRuntimeClass* GetRuntimeClass() const override;
 

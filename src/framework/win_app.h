@@ -6,7 +6,7 @@
 namespace kvr::ui {
 
 class CWinApp {
-  public:
+public:
     CWinApp();
     virtual ~CWinApp();
     CWinApp(const CWinApp&) = delete;

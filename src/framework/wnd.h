@@ -27,7 +27,7 @@ struct ControlMessageMap {
 };
 
 class CWnd {
-  public:
+public:
     static const CRuntimeClass* RuntimeClassOf();
     virtual const CRuntimeClass* GetRuntimeClass() const;
 
@@ -57,14 +57,14 @@ class CWnd {
     // The object attached to a window by subclassing, or null.
     static CWnd* FromAttachedHandle(HWND window);
 
-  protected:
+protected:
     virtual void PreSubclassWindow() {}
     virtual const ControlMessageMap* GetMessageMap() const { return nullptr; }
     // Default processing of the message being handled: the control class's
     // own procedure.
     LRESULT Default();
 
-  private:
+private:
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     void Detach();
@@ -82,7 +82,7 @@ class CWnd {
 
 // Message maps of controls. In the class body:
 #define KVR_DECLARE_MESSAGE_MAP() \
-  protected:                      \
+protected:                        \
     const ::kvr::ui::ControlMessageMap* GetMessageMap() const override;
 
 // In the source file, between BEGIN and END, entries in dispatch order:

@@ -52,7 +52,8 @@ long toLong(Value v) {
     if (result < INT32_MIN || result > INT32_MAX) {
         protect([v]() -> Value {
             VALUE text = rb_inspect(v);
-            rb_raise(rb_eRangeError, "integer %s too big to convert to `long'", StringValueCStr(text));
+            rb_raise(rb_eRangeError, "integer %s too big to convert to `long'",
+                     StringValueCStr(text));
         });
     }
 #endif

@@ -7,7 +7,7 @@
 namespace kvr::rb {
 
 class GcGuard {
-  public:
+public:
     explicit GcGuard(Value v = 0);
     ~GcGuard();
     GcGuard(const GcGuard&) = delete;
@@ -16,7 +16,7 @@ class GcGuard {
     Value value() const { return value_; }
     void set(Value v) { value_ = v; }
 
-  private:
+private:
     // Registered by address: the guard never moves.
     Value value_;
 };

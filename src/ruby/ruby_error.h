@@ -11,7 +11,7 @@
 namespace kvr::rb {
 
 class RubyError {
-  public:
+public:
     RubyError(int state, Value errinfo)
         : state_(state), errinfo_(std::make_shared<GcGuard>(errinfo)) {}
 
@@ -20,7 +20,7 @@ class RubyError {
     // The exception object (nil for exits that carry none).
     Value errinfo() const { return errinfo_->value(); }
 
-  private:
+private:
     int state_;
     std::shared_ptr<GcGuard> errinfo_;  // copies share one registration
 };

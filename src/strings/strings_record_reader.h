@@ -13,7 +13,7 @@
 namespace kvr::strings {
 
 class StringsRecordReader {
-  public:
+public:
     enum class Status {
         record,   // a record was read into the buffer
         tooLong,  // a record of more than kStringsBufferSize - 1 bytes was passed over
@@ -32,7 +32,7 @@ class StringsRecordReader {
     // could be opened but not read (a directory, for instance).
     bool unreadable() const { return error_ && bytesRead_ == 0; }
 
-  private:
+private:
     int get();
     bool fill();
 

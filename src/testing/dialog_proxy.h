@@ -13,7 +13,7 @@ void DefineDialogProxyClass(rb::Value driverModule);
 
 // A proxy for a dialog window, usable while the lease lives.
 class DialogProxyLease {
-  public:
+public:
     explicit DialogProxyLease(HWND dialog);
     ~DialogProxyLease();
     DialogProxyLease(const DialogProxyLease&) = delete;
@@ -21,7 +21,7 @@ class DialogProxyLease {
 
     rb::Value proxy() const { return proxy_; }
 
-  private:
+private:
     long token_;
     rb::Value proxy_;
 };

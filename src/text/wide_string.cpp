@@ -75,7 +75,7 @@ void appendUtf8(std::string& out, char32_t cp) {
 // surrogates and values past U+10FFFF are refused as soon as they show.
 std::optional<char32_t> decodeSequence(std::string_view utf8, std::size_t& i) {
     const unsigned char lead = static_cast<unsigned char>(utf8[i++]);
-    const int length = lead >= 0xF0 ? (lead <= 0xF4 ? 3 : 0)
+    const int length = lead >= 0xF0   ? (lead <= 0xF4 ? 3 : 0)
                        : lead >= 0xE0 ? 2
                        : lead >= 0xC2 ? 1
                                       : 0;
@@ -93,23 +93,31 @@ std::optional<char32_t> decodeSequence(std::string_view utf8, std::size_t& i) {
     };
     char32_t bits = 0;
     if (length == 3) {
-        if (!next(bits)) return std::nullopt;
+        if (!next(bits))
+            return std::nullopt;
         value = (value << 6) | bits;
         ++i;
-        if (value < 0x10) return std::nullopt;  // overlong four-byte form
+        if (value < 0x10)
+            return std::nullopt;  // overlong four-byte form
     }
     if (length >= 2) {
-        if (!next(bits)) return std::nullopt;
+        if (!next(bits))
+            return std::nullopt;
         value = (value << 6) | bits;
-        if (value >= (0x110000 >> 6)) return std::nullopt;  // beyond U+10FFFF
+        if (value >= (0x110000 >> 6))
+            return std::nullopt;  // beyond U+10FFFF
         ++i;
-        if (value < 0x20) return std::nullopt;  // overlong three-byte form
-        if (value >= (0xD800 >> 6) && value <= (0xDFFF >> 6)) return std::nullopt;  // surrogate
+        if (value < 0x20)
+            return std::nullopt;  // overlong three-byte form
+        if (value >= (0xD800 >> 6) && value <= (0xDFFF >> 6))
+            return std::nullopt;  // surrogate
     }
-    if (!next(bits)) return std::nullopt;
+    if (!next(bits))
+        return std::nullopt;
     value = (value << 6) | bits;
     ++i;
-    if (value < 0x80) return std::nullopt;  // overlong two-byte form
+    if (value < 0x80)
+        return std::nullopt;  // overlong two-byte form
     return value;
 }
 

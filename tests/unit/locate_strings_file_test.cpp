@@ -40,7 +40,7 @@ std::string evalToString(const std::string& source) {
 }
 
 class LocateStringsFileTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { rb::evalString(kFakeHost); }
 
     // Sets the host's answers from Ruby source.

@@ -15,7 +15,7 @@ namespace {
 using Table = std::map<std::string, std::string>;
 
 class StringsFileReader : public ::testing::Test {
-  protected:
+protected:
     // Reads bytes as a strings file into handler; returns ReadStringsFile's result.
     int read(const std::string& bytes) {
         return handler.ReadStringsFile(dir.write("kvr.strings", bytes));

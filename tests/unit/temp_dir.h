@@ -12,7 +12,7 @@
 namespace kvr::unit {
 
 class TempDir {
-  public:
+public:
     TempDir() {
         std::random_device random;
         const auto base = std::filesystem::temp_directory_path();
@@ -46,7 +46,7 @@ class TempDir {
         return file.u8string();
     }
 
-  private:
+private:
     std::filesystem::path path_;
 };
 

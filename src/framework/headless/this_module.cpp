@@ -7,7 +7,8 @@ namespace kvr::ui {
 HINSTANCE ThisModule() {
     // The module's compiled resources, built into the library, registered with
     // the headless window system once.
-    static const HINSTANCE module = kvrHeadlessRegisterModule(kvrResourceImage, kvrResourceImageSize);
+    static const HINSTANCE module =
+        kvrHeadlessRegisterModule(kvrResourceImage, kvrResourceImageSize);
     return module;
 }
 
