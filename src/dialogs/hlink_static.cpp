@@ -50,7 +50,9 @@ KVR_ON_WM_LBUTTONUP()
 KVR_ON_WM_SETCURSOR()
 KVR_END_MESSAGE_MAP()
 
-KVRGUIHLinkStatic::KVRGUIHLinkStatic() : m_address(text::utf8ToWide(KVR_SITE_ADDRESS "/")) {
+// Until its owner sets one, a link opens the home page (www. form of the host).
+KVRGUIHLinkStatic::KVRGUIHLinkStatic()
+    : m_address(text::utf8ToWide("http://" KVR_SITE_DISPLAY_HOST "/")) {
     m_linkFont.CreateFont(12, 0, 0, 0, FW_THIN, 0, 1, 0, ANSI_CHARSET, 0, 0, 0, 0,
                           KVR_WIDE("MS Shell Dlg"));
 }
