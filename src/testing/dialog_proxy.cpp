@@ -8,6 +8,7 @@
 #include "framework/dialog.h"
 #include "ruby/calls.h"
 #include "ruby/convert.h"
+#include "testing/keyboard_input.h"
 #include "testing/pointer_input.h"
 #include "testing/ruby_values.h"
 #include "testing/screenshot.h"
@@ -146,9 +147,7 @@ rb::Value Type(rb::Value self, rb::Value id, rb::Value textValue) {
     // Into the box as the Tab key would enter it (the whole text selected),
     // then key by key.
     SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
-    for (text::WideChar c : typed) {
-        SendMessageW(control, WM_CHAR, static_cast<WPARAM>(c), 1);
-    }
+    TypeCharacters(control, typed);
     return rb::nil();
 }
 
@@ -159,15 +158,7 @@ rb::Value Key(rb::Value self, rb::Value name) {
     if (vk == 0) {
         rb::raiseError("ArgumentError", "key takes :enter, :escape or :tab");
     }
-    HWND focus = GetFocus();
-    MSG message{};
-    message.hwnd = focus != nullptr ? focus : dialog;
-    message.message = WM_KEYDOWN;
-    message.wParam = static_cast<WPARAM>(vk);
-    message.lParam = 1;
-    if (!IsDialogMessageW(dialog, &message)) {
-        SendMessageW(message.hwnd, message.message, message.wParam, message.lParam);
-    }
+    PressKey(dialog, vk);
     return rb::nil();
 }
 

@@ -1,5 +1,6 @@
 #include "user_input.h"
 
+#include "testing/keyboard_input.h"
 #include "testing/pointer_input.h"
 
 namespace kvr::framework_test {
@@ -22,22 +23,11 @@ void Click(HWND dialog, int id) {
 }
 
 void PressKey(HWND dialog, int virtualKey) {
-    HWND focus = GetFocus();
-    MSG message{};
-    message.hwnd = focus != nullptr ? focus : dialog;
-    message.message = WM_KEYDOWN;
-    message.wParam = static_cast<WPARAM>(virtualKey);
-    message.lParam = 1;
-    if (!IsDialogMessageW(dialog, &message)) {
-        SendMessageW(message.hwnd, message.message, message.wParam, message.lParam);
-    }
+    testing::PressKey(dialog, virtualKey);
 }
 
 void TypeIntoFocus(text::WideView typed) {
-    HWND focus = GetFocus();
-    for (text::WideChar c : typed) {
-        SendMessageW(focus, WM_CHAR, static_cast<WPARAM>(c), 1);
-    }
+    testing::TypeCharacters(GetFocus(), typed);
 }
 
 void Type(HWND dialog, int id, text::WideView typed) {

@@ -86,6 +86,25 @@ HWND findDefaultButton(HWND dialog) {
     return nullptr;
 }
 
+namespace {
+
+// Gives the default push button's look to newButton (whose dialog code is
+// code), taking it from oldButton or, failing that, from whichever button
+// has it now.
+void moveDefaultLook(HWND dialog, HWND oldButton, HWND newButton, LRESULT code) {
+    if (oldButton == nullptr || !(dialogCode(oldButton) & DLGC_DEFPUSHBUTTON)) {
+        oldButton = findDefaultButton(dialog);
+    }
+    if (oldButton != nullptr && oldButton != newButton) {
+        setButtonStyle(oldButton, BS_PUSHBUTTON);
+    }
+    if (newButton != nullptr && (code & DLGC_UNDEFPUSHBUTTON)) {
+        setButtonStyle(newButton, BS_DEFPUSHBUTTON);
+    }
+}
+
+}  // namespace
+
 void setDefaultId(HWND dialog, int id) {
     Window* w = findWindow(dialog);
     if (w == nullptr || !w->dialog) {
@@ -99,15 +118,7 @@ void setDefaultId(HWND dialog, int id) {
         return;  // not a push button
     }
     HWND oldButton = GetDlgItem(dialog, oldId);
-    if (oldButton == nullptr || !(dialogCode(oldButton) & DLGC_DEFPUSHBUTTON)) {
-        oldButton = findDefaultButton(dialog);
-    }
-    if (oldButton != nullptr && oldButton != newButton) {
-        setButtonStyle(oldButton, BS_PUSHBUTTON);
-    }
-    if (newButton != nullptr && (code & DLGC_UNDEFPUSHBUTTON)) {
-        setButtonStyle(newButton, BS_DEFPUSHBUTTON);
-    }
+    moveDefaultLook(dialog, oldButton, newButton, code);
 }
 
 void setDefaultButton(HWND dialog, HWND focused) {
@@ -123,15 +134,7 @@ void setDefaultButton(HWND dialog, HWND focused) {
         newButton = oldButton;
         code = newButton != nullptr ? dialogCode(newButton) : 0;
     }
-    if (oldButton == nullptr || !(dialogCode(oldButton) & DLGC_DEFPUSHBUTTON)) {
-        oldButton = findDefaultButton(dialog);
-    }
-    if (oldButton != nullptr && oldButton != newButton) {
-        setButtonStyle(oldButton, BS_PUSHBUTTON);
-    }
-    if (newButton != nullptr && (code & DLGC_UNDEFPUSHBUTTON)) {
-        setButtonStyle(newButton, BS_DEFPUSHBUTTON);
-    }
+    moveDefaultLook(dialog, oldButton, newButton, code);
 }
 
 void restoreDialogFocus(HWND dialog) {
