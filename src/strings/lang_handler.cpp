@@ -35,10 +35,17 @@ const text::WideChar* LangHandler::GetWideString(const char* key) {
 }
 
 const char* LangHandler::GetUtf8String(const char* key) {
-    key = orEmpty(key);
-    // On a miss the entry's own copy of the key is handed out, so a caller
-    // never holds on to its own argument's bytes.
-    return utf8Texts.try_emplace(key, key).first->second.c_str();
+    return GetUtf8String(std::string_view(orEmpty(key)));
+}
+
+const char* LangHandler::GetUtf8String(std::string_view key) {
+    auto it = utf8Texts.lower_bound(key);
+    if (it == utf8Texts.end() || it->first != key) {
+        // On a miss the entry's own copy of the key is handed out, so a caller
+        // never holds on to its own argument's bytes.
+        it = utf8Texts.emplace_hint(it, std::string(key), std::string(key));
+    }
+    return it->second.c_str();
 }
 
 }  // namespace kvr::strings

@@ -6,7 +6,9 @@
 #pragma once
 
 #include <map>
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "text/wide_string.h"
 
@@ -23,6 +25,8 @@ public:
 
     // The UTF-8 text for a UTF-8 key; a miss enters a copy of the key itself.
     const char* GetUtf8String(const char* key);
+    // The same for a key that is not NUL-terminated (a Ruby String's bytes).
+    const char* GetUtf8String(std::string_view key);
 
     // Locates the strings file through the host and reads it. 0 when the file
     // was read to its end, 1 when it was not read at all.
@@ -33,8 +37,9 @@ public:
     int ReadStringsFile(const std::string& path);
 
     // Keys compare byte by byte as unsigned bytes: std::string's ordering.
-    std::map<std::string, std::string> utf8Texts;
-    std::map<std::string, text::WideString> wideTexts;
+    // Transparent comparison lets a lookup use the caller's bytes uncopied.
+    std::map<std::string, std::string, std::less<>> utf8Texts;
+    std::map<std::string, text::WideString, std::less<>> wideTexts;
 };
 
 // The module's one language handler (a static object of the library).

@@ -12,7 +12,7 @@
 namespace kvr::strings {
 namespace {
 
-using Table = std::map<std::string, std::string>;
+using Table = decltype(LangHandler::utf8Texts);
 
 class StringsFileReader : public ::testing::Test {
 protected:
