@@ -76,6 +76,31 @@ class ErrorDialogTest < Minitest::Test
     assert_equal ["first message, rather long", "second"], [first, second]
   end
 
+  # The Win32 window system saves what the screen shows; the headless one has
+  # no screen and says so.
+  def test_screenshot_of_the_dialog
+    Dir.mktmpdir do |dir|
+      path = File.join(dir, "error.png")
+      _, outcome = drive(:KVRGUIShowError, "message") do |d|
+        d.screenshot(path)
+        :saved
+      rescue RuntimeError => e
+        e.message
+      ensure
+        d.click(1)
+      end
+      if Gem.win_platform?
+        assert_equal :saved, outcome
+        png = File.binread(path)
+        assert_equal "\x89PNG\r\n\x1A\n".b, png[0, 8]
+        width, height = png[16, 8].unpack("NN")
+        assert_operator width, :>, height, "the 195 x 74 dialog is wider than tall"
+      else
+        assert_match(/no screenshot/, outcome)
+      end
+    end
+  end
+
   def test_an_abandoned_dialog_is_closed_and_counted
     assert_nil open_and_abandon(:KVRGUIShowError, "nobody reads this")
     assert_equal 1, KVRGUITest.unhandled
