@@ -7,15 +7,6 @@ namespace kvr::ui {
 struct CRuntimeClass {
     const char* m_lpszClassName;
     const CRuntimeClass* m_pBaseClass;
-
-    bool IsDerivedFrom(const CRuntimeClass* base) const {
-        for (const CRuntimeClass* c = this; c != nullptr; c = c->m_pBaseClass) {
-            if (c == base) {
-                return true;
-            }
-        }
-        return false;
-    }
 };
 
 }  // namespace kvr::ui

@@ -7,15 +7,13 @@ namespace kvr::ui {
 
 class CWinApp {
 public:
-    CWinApp();
-    virtual ~CWinApp();
+    CWinApp() = default;
+    virtual ~CWinApp() = default;
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
 
     // Non-zero on success.
     virtual int InitInstance() { return 1; }
-
-    static CWinApp* Current();
 };
 
 }  // namespace kvr::ui

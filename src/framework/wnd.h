@@ -37,7 +37,6 @@ public:
     CWnd& operator=(const CWnd&) = delete;
 
     HWND m_hWnd = nullptr;
-    HWND GetSafeHwnd() const { return m_hWnd; }
 
     text::WideString GetWindowText() const;
     void SetWindowText(text::WideView text);
