@@ -4,7 +4,7 @@
 
 #include "entry/export.h"
 #include "entry/methods.h"
-#include "entry/ruby_method.h"
+#include "ruby/method.h"
 #include "framework/resource_scope.h"
 #include "ruby/calls.h"
 #include "ruby/ruby_error.h"
@@ -47,7 +47,7 @@ rb::Value InitializeModule() {
 
 KVR_EXPORT void Init_kvr_gui() {
     kvr::rb::PendingJump jump;
-    kvr::entry::RunGuarded(jump, [] { return kvr::entry::InitializeModule(); });
+    kvr::rb::RunGuarded(jump, [] { return kvr::entry::InitializeModule(); });
     if (jump.state != 0) {
         kvr::rb::jumpTo(jump);
     }

@@ -35,8 +35,9 @@ Value newArray(Value a, Value b, Value c);
 // Defines (or reopens) a top-level class derived from Object.
 Value defineClass(const char* name);
 
-// Defines an instance method; the function receives the receiver and, for
-// arity 1, the argument.
+// Defines an instance method; the function receives the receiver and its
+// arguments. Bodies written in C++ are defined through ruby/method.h, which
+// wraps them in the guarded outermost frame.
 using Method0 = Value (*)(Value self);
 using Method1 = Value (*)(Value self, Value arg);
 using Method2 = Value (*)(Value self, Value arg1, Value arg2);

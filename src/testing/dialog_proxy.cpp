@@ -3,7 +3,6 @@
 #include <map>
 #include <string>
 
-#include "entry/ruby_method.h"
 #include "framework/cursor.h"
 #include "framework/dialog.h"
 #include "ruby/calls.h"
@@ -178,47 +177,25 @@ rb::Value Screenshot(rb::Value self, rb::Value path) {
 
 }  // namespace
 
-}  // namespace kvr::testing
-
-KVR_RUBY_METHOD_0(kvrgui_test_dialog_class_name, kvr::testing::ClassName)
-KVR_RUBY_METHOD_0(kvrgui_test_dialog_template_id, kvr::testing::TemplateId)
-KVR_RUBY_METHOD_0(kvrgui_test_dialog_caption, kvr::testing::Caption)
-KVR_RUBY_METHOD_1(kvrgui_test_dialog_text, kvr::testing::Text)
-KVR_RUBY_METHOD_1(kvrgui_test_dialog_checked, kvr::testing::IsChecked)
-KVR_RUBY_METHOD_1(kvrgui_test_dialog_enabled, kvr::testing::IsEnabled)
-KVR_RUBY_METHOD_1(kvrgui_test_dialog_visible, kvr::testing::IsVisible)
-KVR_RUBY_METHOD_0(kvrgui_test_dialog_focus, kvr::testing::Focus)
-KVR_RUBY_METHOD_1(kvrgui_test_dialog_selection, kvr::testing::Selection)
-KVR_RUBY_METHOD_1(kvrgui_test_dialog_font, kvr::testing::Font)
-KVR_RUBY_METHOD_1(kvrgui_test_dialog_hand_cursor, kvr::testing::HasHandCursor)
-KVR_RUBY_METHOD_1(kvrgui_test_dialog_click, kvr::testing::Click)
-KVR_RUBY_METHOD_2(kvrgui_test_dialog_drag, kvr::testing::Drag)
-KVR_RUBY_METHOD_2(kvrgui_test_dialog_type, kvr::testing::Type)
-KVR_RUBY_METHOD_1(kvrgui_test_dialog_key, kvr::testing::Key)
-KVR_RUBY_METHOD_0(kvrgui_test_dialog_close, kvr::testing::Close)
-KVR_RUBY_METHOD_1(kvrgui_test_dialog_screenshot, kvr::testing::Screenshot)
-
-namespace kvr::testing {
-
 void DefineDialogProxyClass(rb::Value driverModule) {
     rb::Value klass = rb::call(driverModule, "const_get", rb::evalString(":Dialog"));
-    rb::defineMethod(klass, "class_name", &kvrgui_test_dialog_class_name);
-    rb::defineMethod(klass, "template_id", &kvrgui_test_dialog_template_id);
-    rb::defineMethod(klass, "caption", &kvrgui_test_dialog_caption);
-    rb::defineMethod(klass, "text", &kvrgui_test_dialog_text);
-    rb::defineMethod(klass, "checked?", &kvrgui_test_dialog_checked);
-    rb::defineMethod(klass, "enabled?", &kvrgui_test_dialog_enabled);
-    rb::defineMethod(klass, "visible?", &kvrgui_test_dialog_visible);
-    rb::defineMethod(klass, "focus", &kvrgui_test_dialog_focus);
-    rb::defineMethod(klass, "selection", &kvrgui_test_dialog_selection);
-    rb::defineMethod(klass, "font", &kvrgui_test_dialog_font);
-    rb::defineMethod(klass, "hand_cursor?", &kvrgui_test_dialog_hand_cursor);
-    rb::defineMethod(klass, "click", &kvrgui_test_dialog_click);
-    rb::defineMethod(klass, "drag", &kvrgui_test_dialog_drag);
-    rb::defineMethod(klass, "type", &kvrgui_test_dialog_type);
-    rb::defineMethod(klass, "key", &kvrgui_test_dialog_key);
-    rb::defineMethod(klass, "close", &kvrgui_test_dialog_close);
-    rb::defineMethod(klass, "screenshot", &kvrgui_test_dialog_screenshot);
+    rb::defineMethod<&ClassName>(klass, "class_name");
+    rb::defineMethod<&TemplateId>(klass, "template_id");
+    rb::defineMethod<&Caption>(klass, "caption");
+    rb::defineMethod<&Text>(klass, "text");
+    rb::defineMethod<&IsChecked>(klass, "checked?");
+    rb::defineMethod<&IsEnabled>(klass, "enabled?");
+    rb::defineMethod<&IsVisible>(klass, "visible?");
+    rb::defineMethod<&Focus>(klass, "focus");
+    rb::defineMethod<&Selection>(klass, "selection");
+    rb::defineMethod<&Font>(klass, "font");
+    rb::defineMethod<&HasHandCursor>(klass, "hand_cursor?");
+    rb::defineMethod<&Click>(klass, "click");
+    rb::defineMethod<&Drag>(klass, "drag");
+    rb::defineMethod<&Type>(klass, "type");
+    rb::defineMethod<&Key>(klass, "key");
+    rb::defineMethod<&Close>(klass, "close");
+    rb::defineMethod<&Screenshot>(klass, "screenshot");
 }
 
 DialogProxyLease::DialogProxyLease(HWND dialog) : token_(nextToken++), proxy_(rb::nil()) {

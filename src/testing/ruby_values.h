@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/win_api.h"
+#include "ruby/method.h"
 #include "ruby/ruby_value.h"
 #include "text/wide_string.h"
 
@@ -18,7 +19,11 @@ text::WideString RubyToWide(rb::Value string);
 rb::Value FontHash(const LOGFONTW& font);
 // The name of a Symbol (or a String's text).
 std::string NameOf(rb::Value symbol);
-// Defines a module function of arity 0.
+// Defines Body (no arguments) as a module function, in the guarded frame.
 void DefineSingletonMethod(rb::Value module, const char* name, rb::Value (*fn)(rb::Value));
+template <auto Body>
+void DefineSingletonMethod(rb::Value module, const char* name) {
+    DefineSingletonMethod(module, name, &rb::detail::GuardedMethod<Body>::call);
+}
 
 }  // namespace kvr::testing

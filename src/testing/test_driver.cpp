@@ -1,6 +1,5 @@
 #include "testing/test_driver.h"
 
-#include "entry/ruby_method.h"
 #include "framework/dialog.h"
 #include "framework/modal_hook.h"
 #include "framework/resource_scope.h"
@@ -90,24 +89,14 @@ rb::Value Reset(rb::Value self) {
 
 }  // namespace
 
-}  // namespace kvr::testing
-
-KVR_RUBY_METHOD_0(kvrgui_test_live_dialogs, kvr::testing::LiveDialogs)
-KVR_RUBY_METHOD_0(kvrgui_test_resource_depth, kvr::testing::ResourceDepth)
-KVR_RUBY_METHOD_0(kvrgui_test_shell_opens, kvr::testing::ShellOpens)
-KVR_RUBY_METHOD_0(kvrgui_test_unhandled, kvr::testing::Unhandled)
-KVR_RUBY_METHOD_0(kvrgui_test_reset, kvr::testing::Reset)
-
-namespace kvr::testing {
-
 void DefineTestDriver() {
     rb::evalString(kDriverSource);
     rb::Value driver = DriverModule();
-    DefineSingletonMethod(driver, "live_dialogs", &kvrgui_test_live_dialogs);
-    DefineSingletonMethod(driver, "resource_depth", &kvrgui_test_resource_depth);
-    DefineSingletonMethod(driver, "shell_opens", &kvrgui_test_shell_opens);
-    DefineSingletonMethod(driver, "unhandled", &kvrgui_test_unhandled);
-    DefineSingletonMethod(driver, "reset", &kvrgui_test_reset);
+    DefineSingletonMethod<&LiveDialogs>(driver, "live_dialogs");
+    DefineSingletonMethod<&ResourceDepth>(driver, "resource_depth");
+    DefineSingletonMethod<&ShellOpens>(driver, "shell_opens");
+    DefineSingletonMethod<&Unhandled>(driver, "unhandled");
+    DefineSingletonMethod<&Reset>(driver, "reset");
     DefineDialogProxyClass(driver);
     ui::SetModalHook(&OnDialogShown);
 }
