@@ -9,7 +9,7 @@ packages=(
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   mingw-w64-i686-dev mingw-w64-x86-64-dev
-  wine64 fonts-wine xvfb xauth python3-pefile
+  wine64 fonts-wine fonts-liberation xvfb xauth python3-pefile
   dpkg-dev xz-utils
 )
 
