@@ -5,7 +5,9 @@ The 32-bit product cannot run on this machine, so its contract with the host
 is checked on the file itself: a 32-bit x86 DLL, exactly one export
 Init_kvr_gui, imports only from system DLLs and from Ruby 1.8's DLL, from the
 latter only names that DLL exports (those listed in msvcrt-ruby18.def, the
-same file the import library is made from), and the version resource.
+same file the import library is made from), the version resource, and no
+trace of the test driver (a product carrying it would close every dialog by
+itself and never open a link).
 
 Usage: check_product.py [--def FILE] path/to/kvr_gui.so
 Prints one line per check and "N passed, M failed"; exits 1 on any failure.
@@ -189,6 +191,17 @@ def check_version_strings(pe):
     return ok, ", ".join(f"{k} {v!r}" for k, v in got.items())
 
 
+# Names only the test driver defines: the Ruby module, its queue method and its
+# dialog proxy's class.
+DRIVER_NAMES = (b"KVRGUITest", b"on_dialog", b"live_dialogs")
+
+
+def check_no_test_driver(path):
+    data = Path(path).read_bytes()
+    found = [name.decode() for name in DRIVER_NAMES if name in data]
+    return not found, "found " + ", ".join(found) if found else "none of its names"
+
+
 def run_checks(path, def_path=DEF_FILE):
     """Returns [(name, ok, detail)] for the DLL at path."""
     try:
@@ -207,6 +220,7 @@ def run_checks(path, def_path=DEF_FILE):
         ),
         ("fixed version info " + ".".join(map(str, VERSION)), lambda: check_fixed_version(pe)),
         ("version strings " + ".".join(map(str, VERSION)), lambda: check_version_strings(pe)),
+        ("no test driver", lambda: check_no_test_driver(path)),
     ]
     results = []
     for name, check in checks:

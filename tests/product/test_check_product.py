@@ -111,9 +111,10 @@ class ProductCheckTest(unittest.TestCase):
             f"imports from {ruby_dll} all exist",
             "fixed version info 1.3.1729.0",
             "version strings 1.3.1729.0",
+            "no test driver",
         ]
         (cls.MACHINE, cls.DLL, cls.EXPORT, cls.DLLS, cls.RUBY, cls.FIXED,
-         cls.STRINGS) = cls.checks
+         cls.STRINGS, cls.DRIVER) = cls.checks
 
     @classmethod
     def tearDownClass(cls):
@@ -129,6 +130,12 @@ class ProductCheckTest(unittest.TestCase):
         self.assertEqual(sorted(results(dll)), sorted(self.checks))
         self.assertEqual(failed(dll), [])
         self.assertEqual(quiet_main(dll), 0)
+
+    def test_a_module_carrying_the_test_driver_fails(self):
+        source = MODULE_SOURCE.replace("__EXPORT__", EXPORT).replace(
+            'rb_intern("GetString");', 'rb_eval_string("module KVRGUITest; end");')
+        dll = self.b.dll("driver.so", source, libs=(self.ruby, self.res))
+        self.assertEqual(failed(dll), [self.DRIVER])
 
     def test_a_module_needing_the_mingw_runtime_dlls_fails(self):
         dll = self.module("shared_runtime.so", static=False)
