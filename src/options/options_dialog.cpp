@@ -146,21 +146,23 @@ void KVRGUIOptionsDialog::OnInferredClicked() {
 }
 
 void KVRGUIOptionsDialog::OnRectangleClicked() {
-    const std::int32_t checked = ReadChecked(m_rectangleCheck);
-    WriteInferredRectangle(*m_binding, checked);
-    if (checked) {
-        m_inferredCheck.SetCheck(BST_CHECKED);
-    } else if (m_pushPullCheck.GetCheck() == BST_UNCHECKED) {
-        m_inferredCheck.SetCheck(BST_UNCHECKED);
-    }
+    OnSubOptionClicked(m_rectangleCheck, m_pushPullCheck, &WriteInferredRectangle);
 }
 
 void KVRGUIOptionsDialog::OnPushPullClicked() {
-    const std::int32_t checked = ReadChecked(m_pushPullCheck);
-    WriteInferredPushPull(*m_binding, checked);
+    OnSubOptionClicked(m_pushPullCheck, m_rectangleCheck, &WriteInferredPushPull);
+}
+
+// The master's mark follows the sub-option's rule, judged from the other
+// sub-option's mark on screen (which the mirrors agree with, since every
+// change passes through these handlers).
+void KVRGUIOptionsDialog::OnSubOptionClicked(ui::CButton& box, ui::CButton& otherBox,
+                                             SubOptionWriter write) {
+    const std::int32_t checked = ReadChecked(box);
+    write(*m_binding, checked);
     if (checked) {
         m_inferredCheck.SetCheck(BST_CHECKED);
-    } else if (m_rectangleCheck.GetCheck() == BST_UNCHECKED) {
+    } else if (otherBox.GetCheck() == BST_UNCHECKED) {
         m_inferredCheck.SetCheck(BST_UNCHECKED);
     }
 }

@@ -52,6 +52,8 @@ private:
     // The controls read into the members; then whether the box is checked.
     std::int32_t ReadChecked(ui::CButton& box);
     void RefreshAllChecks();
+    using SubOptionWriter = void (*)(KVRGUIOptionsBinding&, std::int32_t);
+    void OnSubOptionClicked(ui::CButton& box, ui::CButton& otherBox, SubOptionWriter write);
 
     ui::CButton m_inferredCheck;
     ui::CButton m_rectangleCheck;
