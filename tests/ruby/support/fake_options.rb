@@ -17,7 +17,7 @@ module FakeOptions
     # values: what the readers answer. defaults: what setDefaultSettings
     # restores. fresh_options: `options` builds a new options object at each
     # call and keeps no reference to it (the weak map only watches it).
-    attr_reader :log, :values, :options_made
+    attr_reader :log, :values, :options_made, :raised
     attr_accessor :defaults, :raise_in
 
     def initialize(defaults: {}, fresh_options: false, **values)
@@ -31,7 +31,7 @@ module FakeOptions
 
     def note(method, role, *argument)
       @log << [method, role, *argument]
-      raise Failure, "#{method} failed" if raise_in == method
+      raise(@raised = Failure.new("#{method} failed")) if raise_in == method
     end
 
     def kvrSkpData
