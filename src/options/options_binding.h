@@ -63,7 +63,8 @@ struct KVRGUIOptionsBinding {
 
 // Stores the plug-in object and reaches the options object through
 // pluginObject.kvrSkpData.options (results unchecked); fills the text keys.
-// Reads no option.
+// Reads no option. Without memory for the record it throws std::bad_alloc,
+// which the method's outermost frame turns into nil: no dialog opens.
 std::unique_ptr<KVRGUIOptionsBinding> CreateOptionsBinding(rb::Value pluginObject);
 
 // The mirror of an option: 1 when it was last read or written as on.

@@ -1,5 +1,7 @@
 #include "options/options_dialog.h"
 
+#include <iterator>
+
 #include "framework/data_exchange.h"
 #include "strings/lang_handler.h"
 
