@@ -8,6 +8,7 @@
 namespace kvr::entry {
 
 void DefineKvrguiMethods(rb::Value kvrgui) {
+    rb::defineMethod<&ShowOptions>(kvrgui, "KVRGUIShowOptions");
     rb::defineMethod<&ShowAbout>(kvrgui, "KVRGUIShowAbout");
     rb::defineMethod<&ShowErrorWithHlink>(kvrgui, "KVRGUIShowErrorWithHlink");
     rb::defineMethod<&ShowError>(kvrgui, "KVRGUIShowError");

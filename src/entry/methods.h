@@ -7,6 +7,7 @@
 namespace kvr::entry {
 
 rb::Value GetString(rb::Value self, rb::Value key);
+rb::Value ShowOptions(rb::Value self, rb::Value pluginObject);
 rb::Value ShowError(rb::Value self, rb::Value message);
 rb::Value ShowErrorWithHlink(rb::Value self, rb::Value message);
 rb::Value ShowAbout(rb::Value self);

@@ -27,6 +27,7 @@ enum TestControl {
     kDisabledCheck = 32,
     kDisabledButton = 33,
     kHiddenButton = 34,
+    kMultiLineCheck = 35,
     kLink = 40,
     kBitmap = 41,
     kMissingBitmap = 42,
