@@ -10,6 +10,7 @@ rb::Value GetString(rb::Value self, rb::Value key);
 rb::Value ShowError(rb::Value self, rb::Value message);
 rb::Value ShowErrorWithHlink(rb::Value self, rb::Value message);
 rb::Value ShowAbout(rb::Value self);
+rb::Value ShowConstraint(rb::Value self, rb::Value argument);
 
 // Defines KVRGUI's methods on the class.
 void DefineKvrguiMethods(rb::Value kvrgui);
