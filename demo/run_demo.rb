@@ -6,6 +6,7 @@ plugin = File.join(__dir__, "plugin")
 require File.join(plugin, "host")
 require File.expand_path(ARGV[0] || File.join(__dir__, "..", "build", "linux", "kvr_gui.so"))
 require File.join(plugin, "sorvane")
+require File.join(plugin, "constraints")
 
 strings = File.join(Sketchup::RESOURCE_DIR, "kvr.strings")
 puts "kvr_gui loaded; strings file: #{File.file?(strings) ? strings : '(none: English)'}"

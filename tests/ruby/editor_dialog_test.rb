@@ -184,4 +184,42 @@ class EditorDialogTest < Minitest::Test
       assert_equal [*shown.reverse, 21], result
     end
   end
+
+  # With a strings file: the type names, labels and degree sign translated,
+  # and a name that is a key shown as its translation, which a click keeps.
+  def test_the_editor_translated
+    strings = <<~STRINGS
+      "Edge Edge distance" = "Distance ar\u00EAte\u2013ar\u00EAte";
+      "Edge Edge planar angle" = "Angle plan ar\u00EAte\u2013ar\u00EAte";
+      "Distance:" = "Distance\u00A0:";
+      "Angle:" = "Angle\u00A0:";
+      "Dimension name:" = "Nom de la cote\u00A0:";
+      "\u00B0" = " degr\u00E9s";
+      "Cancel" = "Annuler";
+      "Width" = "Largeur";
+    STRINGS
+    script = <<~RUBY
+      require #{File.expand_path("support/fake_constraints", __dir__).inspect}
+      edges = [Sketchup::Edge.new("e1", [:top]), Sketchup::Edge.new("e2", [:top])]
+      c = KVR::KVRPreConstraint.new("c", type: 51, entity1: edges[0], entity2: edges[1],
+                                    values: { 51 => 12.5, 54 => Math::PI / 4 })
+      seen = []
+      KVRGUITest.on_dialog do |d|
+        seen << [d.caption, d.text(#{IDC_EDITOR_NAME}), d.text(#{IDC_EDITOR_VALUE}),
+                 d.text(#{IDC_EDITOR_VALUE_LABEL}), d.text(#{IDC_EDITOR_NAME_CAPTION}),
+                 d.text(#{IDC_EDITOR_TYPE_CAPTION}), d.text(#{IDCANCEL})]
+        d.click(#{IDC_EDITOR_ANGLE})
+        seen << [d.caption, d.text(#{IDC_EDITOR_NAME}), d.text(#{IDC_EDITOR_VALUE}),
+                 d.text(#{IDC_EDITOR_VALUE_LABEL})]
+        d.click(#{IDOK})
+      end
+      seen << KVRGUI.new.KVRGUIShowConstraint([c, "Width"]) << KVRGUITest.unhandled
+    RUBY
+    opened, switched, result, unhandled = ChildRuby.run(script, strings: strings)["value"]
+    assert_equal ["Distance ar\u00EAte\u2013ar\u00EAte", "Largeur", "12.5", "Distance\u00A0:",
+                  "Nom de la cote\u00A0:", "Dimension type:", "Annuler"], opened
+    assert_equal ["Angle plan ar\u00EAte\u2013ar\u00EAte", "Largeur", "45.0 degr\u00E9s",
+                  "Angle\u00A0:"], switched
+    assert_equal [["45.0 degr\u00E9s", "Largeur", 54], 0], [result, unhandled]
+  end
 end
