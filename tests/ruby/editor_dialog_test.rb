@@ -78,23 +78,6 @@ class EditorDialogTest < Minitest::Test
     end
   end
 
-  def test_a_constraint_that_is_not_a_pre_constraint_keeps_its_type
-    [[51, [true, false], "12.5"], [55, [false, true], "60.0\u00B0"]].each do |type, checked, value|
-      e1, e2 = edges
-      constraint = KVR::KVRConstraint.new("c", type: type, values: VALUES[type], entity1: e1,
-                                               entity2: e2)
-      result, seen = edit(constraint) do |d|
-        d.click(IDC_EDITOR_DISTANCE)
-        d.click(IDC_EDITOR_ANGLE)
-        state = editor_state(d).values_at(:checked, :enabled, :value)
-        d.click(IDOK)
-        state
-      end
-      assert_equal [checked, [false, false], value], seen
-      assert_equal [value, "Width", type], result
-    end
-  end
-
   # A click re-reads the value, also on the checked button, replacing what
   # was typed; a typed name survives.
   def test_a_click_rereads_the_value_and_keeps_the_typed_name
@@ -155,12 +138,16 @@ class EditorDialogTest < Minitest::Test
   end
 
   # Tab walks the template's order: the checked choice button while it is
-  # enabled, OK, Cancel, the name and the value box.
+  # enabled (a disabled one is passed over), OK, Cancel, the name and the
+  # value box.
   def test_the_tab_order
     { 51 => [IDC_EDITOR_DISTANCE, IDOK, IDCANCEL, IDC_EDITOR_NAME, IDC_EDITOR_VALUE],
       54 => [IDC_EDITOR_ANGLE, IDOK, IDCANCEL, IDC_EDITOR_NAME, IDC_EDITOR_VALUE],
-      21 => [IDOK, IDCANCEL, IDC_EDITOR_NAME, IDC_EDITOR_VALUE] }.each do |type, order|
-      _, seen = edit(pre_constraint(type)) do |d|
+      21 => [IDOK, IDCANCEL, IDC_EDITOR_NAME, IDC_EDITOR_VALUE],
+      KVR::KVRConstraint.new("c", type: 51, values: 1) =>
+        [IDOK, IDCANCEL, IDC_EDITOR_NAME, IDC_EDITOR_VALUE] }.each do |type, order|
+      constraint = type.is_a?(Integer) ? pre_constraint(type) : type
+      _, seen = edit(constraint) do |d|
         walked = order.map do
           d.key(:tab)
           d.focus

@@ -53,18 +53,24 @@ class EditorPluginTest < Minitest::Test
                   ["c", :currentValue, [21]], ["measure 100", :to_s, []]], KVR.calls
   end
 
+  # Also when kind_of? answers a true value other than `true`: the type is
+  # the constraint's own, the choice shows its kind and cannot be changed.
   def test_other_constraints_answer_type_and_currentValue_without_arguments
-    [false, 1, "yes"].each do |answer|
-      constraint = KVR::KVRConstraint.new("c", type: 58, values: KVR::Measure.new(2), kind_answer: answer,
+    [[false, 51, [true, false], "12.5"], [1, 55, [false, true], "60.0\u00B0"],
+     ["yes", 21, [false, false], "100"]].each do |answer, type, checked, value|
+      constraint = KVR::KVRConstraint.new("c", type: type, values: VALUES[type], kind_answer: answer,
                                                entity1: Sketchup::Entity.new("v"), entity2: nil)
-      result, enabled = edit(constraint) do |d|
-        enabled = [d.enabled?(IDC_EDITOR_DISTANCE), d.enabled?(IDC_EDITOR_ANGLE)]
+      result, seen = edit(constraint) do |d|
+        d.click(IDC_EDITOR_DISTANCE)
+        d.click(IDC_EDITOR_ANGLE)
+        state = editor_state(d).values_at(:checked, :enabled, :value)
         d.click(IDOK)
-        enabled
+        state
       end
-      assert_equal [["2", "Width", 58], [false, false]], [result, enabled], answer.inspect
-      assert_equal [["c", :kind_of?, [PRE]], ["c", :type, []], ["c", :currentValue, []],
-                    ["measure 2", :to_s, []]], KVR.calls
+      assert_equal [[checked, [false, false], value], [value, "Width", type]], [seen, result]
+      calls = [["c", :kind_of?, [PRE]], ["c", :type, []], ["c", :currentValue, []]]
+      calls << ["KVR", :roundAngleRAD2DEG, [VALUES[type]]] if type == 55
+      assert_equal calls, KVR.calls, answer.inspect
       KVR.calls.clear
     end
   end
