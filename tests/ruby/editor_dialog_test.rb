@@ -113,12 +113,12 @@ class EditorDialogTest < Minitest::Test
     assert_equal 0, KVRGUITest.unhandled
   end
 
-  # Texts of any length go both ways whole; the value box selects all of a
-  # long value, so typing replaces it.
+  # Texts of any length go both ways whole; the value box opens with all of
+  # a long value selected.
   def test_long_texts_are_carried_whole
     name = "N\u00E4me \u65E5\u672C " * 30
     long_value = "1" * 250
-    constraint = pre_constraint(59, values: { 59 => long_value, 60 => Math::PI })
+    constraint = pre_constraint(59, values: { 59 => long_value })
     result, seen = edit(constraint, name) do |d|
       opened = editor_state(d).values_at(:name, :value, :selection)
       d.type(IDC_EDITOR_NAME, "#{name}!")
@@ -128,13 +128,6 @@ class EditorDialogTest < Minitest::Test
     end
     assert_equal [name, long_value, [0, 250]], seen
     assert_equal ["2" * 300, "#{name}!", 59], result
-    _, typed = edit(constraint, name) do |d|
-      5.times { d.key(:tab) }
-      typed = [d.focus, d.selection(IDC_EDITOR_VALUE)]
-      d.close
-      typed
-    end
-    assert_equal [IDC_EDITOR_VALUE, [0, 250]], typed, "Tab back into the box selects it all"
   end
 
   # Tab walks the template's order: the checked choice button while it is

@@ -52,13 +52,8 @@ module KVR
   end
 
   # A value whose to_s the module calls (and the log shows).
-  class Measure
-    attr_reader :number
+  Measure = Struct.new(:number) do
     attr_accessor :raise_in
-
-    def initialize(number)
-      @number = number
-    end
 
     def label
       "measure #{number}"
@@ -128,6 +123,15 @@ module KVR
 end
 
 module Sketchup
+  # An entity of the model that is not an edge (a vertex, a face).
+  class Entity
+    include KVR::Logged
+
+    def initialize(label)
+      @label = label
+    end
+  end
+
   # An edge of the host, on the faces given.
   class Edge
     include KVR::Logged
@@ -141,15 +145,6 @@ module Sketchup
     def common_face(other)
       KVR.log(self, :common_face, [other])
       (faces & other.faces).first
-    end
-  end
-
-  # Any other entity (a vertex, a face).
-  class Entity
-    include KVR::Logged
-
-    def initialize(label)
-      @label = label
     end
   end
 end
