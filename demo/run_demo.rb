@@ -2,12 +2,12 @@
 #   ruby demo/run_demo.rb [path/to/kvr_gui.so]
 # Set SORVANE_RESOURCE_DIR to a folder without kvr.strings for English.
 require_relative "show_dialogs"
-require_relative "show_options"
 plugin = File.join(__dir__, "plugin")
 require File.join(plugin, "host")
 require File.expand_path(ARGV[0] || File.join(__dir__, "..", "build", "linux", "kvr_gui.so"))
 require File.join(plugin, "sorvane")
 require File.join(plugin, "options")
+require File.join(plugin, "constraints")
 
 strings = File.join(Sketchup::RESOURCE_DIR, "kvr.strings")
 puts "kvr_gui loaded; strings file: #{File.file?(strings) ? strings : '(none: English)'}"
@@ -22,5 +22,4 @@ puts "  a web address comes back unchanged: #{KVR.tr('http://sorvane.example/for
 if defined?(KVRGUITest)
   puts "The dialogs:"
   DemoDialogs.show_all(File.file?(strings) ? "fr" : "en")
-  DemoOptions.show(File.file?(strings) ? "fr" : "en")
 end

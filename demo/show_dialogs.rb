@@ -1,3 +1,6 @@
+require_relative "show_editor"
+require_relative "show_options"
+
 # Shows every dialog of the module the way a user meets it, acting through the
 # test driver (KVRGUITest, compiled into the demo's build) and printing what
 # each dialog shows. With SORVANE_SCREENSHOTS set to a folder (Win32 window
@@ -33,5 +36,7 @@ module DemoDialogs
       result = KVRGUI.new.public_send(method, *args)
       puts "    -> #{method} returned #{result.inspect}"
     end
+    DemoEditor.show(lang, shots)
+    DemoOptions.show(lang, shots: shots)
   end
 end

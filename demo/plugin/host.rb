@@ -2,8 +2,6 @@
 # sample plug-in outside the modelling application: resources are found in
 # the plug-in's folder.
 module Sketchup
-  class Edge; end
-
   RESOURCE_DIR = ENV.fetch("SORVANE_RESOURCE_DIR", __dir__)
 
   def self.get_resource_path(name)

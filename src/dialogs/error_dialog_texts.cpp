@@ -1,9 +1,11 @@
 #include "dialogs/error_dialog_texts.h"
 
-#include "dialogs/lookup.h"
+#include "strings/lookup.h"
 #include "ruby/convert.h"
 
 namespace kvr::dialogs {
+
+using strings::Lookup;
 
 void ErrorDialogTexts::TransferMessage(rb::Value value) {
     rb::Value string = value;

@@ -1,9 +1,11 @@
 #include "dialogs/error_dialog_with_hlink.h"
 
-#include "dialogs/lookup.h"
+#include "strings/lookup.h"
 #include "framework/data_exchange.h"
 
 namespace kvr::dialogs {
+
+using strings::Lookup;
 
 KVR_IMPLEMENT_DYNAMIC(KVRGUIErrorDialogWithHLink, ui::CDialog)
 

@@ -12,6 +12,7 @@ void DefineKvrguiMethods(rb::Value kvrgui) {
     rb::defineMethod<&ShowAbout>(kvrgui, "KVRGUIShowAbout");
     rb::defineMethod<&ShowErrorWithHlink>(kvrgui, "KVRGUIShowErrorWithHlink");
     rb::defineMethod<&ShowError>(kvrgui, "KVRGUIShowError");
+    rb::defineMethod<&ShowConstraint>(kvrgui, "KVRGUIShowConstraint");
 }
 
 void DefineLangHandlerMethods(rb::Value langHandlerClass) {

@@ -11,6 +11,7 @@ rb::Value ShowOptions(rb::Value self, rb::Value pluginObject);
 rb::Value ShowError(rb::Value self, rb::Value message);
 rb::Value ShowErrorWithHlink(rb::Value self, rb::Value message);
 rb::Value ShowAbout(rb::Value self);
+rb::Value ShowConstraint(rb::Value self, rb::Value argument);
 
 // Defines KVRGUI's methods on the class.
 void DefineKvrguiMethods(rb::Value kvrgui);

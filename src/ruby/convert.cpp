@@ -23,6 +23,24 @@ void expectString(Value v) {
     });
 }
 
+void expectArray(Value v) {
+    if (RB_TYPE_P(v, T_ARRAY)) {
+        return;
+    }
+    protect([v] {
+        rb_check_type(v, T_ARRAY);
+        return Value(Qnil);
+    });
+}
+
+long arrayLength(Value ary) {
+    return static_cast<long>(RARRAY_LEN(ary));
+}
+
+Value arrayEntry(Value ary, long index) {
+    return protect([ary, index] { return rb_ary_entry(ary, index); });
+}
+
 StringBytes bytesUpToNul(const char* ptr, std::size_t length) {
     if (ptr == nullptr) {
         return {};

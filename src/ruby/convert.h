@@ -27,6 +27,14 @@ bool isString(Value v);
 // Raises the interpreter's TypeError (as a RubyError) unless v is a String.
 void expectString(Value v);
 
+// Raises the interpreter's TypeError (as a RubyError) unless v is an Array.
+void expectArray(Value v);
+
+// The length of an Array and its element at index (nil beyond the end); the
+// caller has checked the type with expectArray.
+long arrayLength(Value ary);
+Value arrayEntry(Value ary, long index);
+
 // The character data of a String (checked with expectString). The bytes stay
 // valid while the String lives and is not modified.
 StringBytes stringBytes(Value str);

@@ -1,10 +1,10 @@
-# The module's resource ids as Ruby constants, read from the header the
-# resource compiler and the C++ code share: ResourceIds::IDC_OPTIONS_OK.
+# The resource ids of resources/resource_ids.h as Ruby constants, read from
+# the header itself so that the tests and the templates cannot drift apart.
 module ResourceIds
   HEADER = File.expand_path("../../../resources/resource_ids.h", __dir__)
-
-  File.foreach(HEADER) do |line|
-    name, value = line.match(/\A#define\s+(ID\w+)\s+\(?(-?\d+)\)?\s*\z/)&.captures
-    const_set(name, Integer(value)) if name
+  File.read(HEADER).scan(/^#define\s+(\w+)\s+\(?(-?\d+)\)?\s*$/) do |name, value|
+    const_set(name, Integer(value))
   end
+  IDOK = 1
+  IDCANCEL = 2
 end

@@ -4,10 +4,10 @@
 #include "strings/lang_handler.h"
 #include "text/wide_string.h"
 
-namespace kvr::dialogs {
+namespace kvr::strings {
 
 inline text::WideString Lookup(const char* key) {
-    return text::WideString(strings::langHandler().GetWideString(key));
+    return text::WideString(langHandler().GetWideString(key));
 }
 
-}  // namespace kvr::dialogs
+}  // namespace kvr::strings

@@ -1,0 +1,100 @@
+// Reading one constraint from the plug-in. Every call into Ruby is made once
+// per build, in a fixed order; a result counts as true only when it is the
+// `true` object itself.
+
+#include <string>
+
+#include "editor/constraint_description.h"
+#include "editor/constraint_value.h"
+#include "ruby/calls.h"
+#include "ruby/convert.h"
+
+namespace kvr::editor {
+
+namespace {
+
+// The argument must be [constraint, name, ...] with a String name. Checked
+// before anything of the plug-in runs.
+void ExpectConstraintArgument(rb::Value argument) {
+    rb::expectArray(argument);
+    if (rb::arrayLength(argument) < 2) {
+        rb::raiseError("ArgumentError",
+                       "KVRGUIShowConstraint expects an Array of the constraint and the "
+                       "dimension's name");
+    }
+    rb::expectString(rb::arrayEntry(argument, 1));
+}
+
+// A pre-constraint knows its type in @type, or works it out from its two
+// entities; any other constraint answers `type`.
+std::int32_t ReadType(rb::Value constraint, bool preConstraint, rb::Value entity1,
+                      rb::Value entity2) {
+    rb::Value type;
+    if (preConstraint) {
+        type = rb::ivarGet(constraint, "@type");
+        if (rb::isNil(type)) {
+            type = rb::call(constraint, "getConstraintType", entity1, entity2);
+        }
+    } else {
+        type = rb::call(constraint, "type");
+    }
+    return static_cast<std::int32_t>(rb::toLong(type));
+}
+
+// Whether both entities are edges of the host that have a common face.
+bool EdgesShareFace(rb::Value entity1, rb::Value entity2) {
+    if (rb::isNil(entity1) || rb::isNil(entity2)) {
+        return false;
+    }
+    rb::Value edgeClass = rb::evalString("Sketchup::Edge");
+    bool firstIsEdge = rb::isTrue(rb::call(entity1, "kind_of?", edgeClass));
+    bool secondIsEdge = rb::isTrue(rb::call(entity2, "kind_of?", edgeClass));
+    if (!firstIsEdge || !secondIsEdge) {
+        return false;
+    }
+    return !rb::isNil(rb::call(entity1, "common_face", entity2));
+}
+
+}  // namespace
+
+ConstraintDescriptionPtr buildConstraintDescription(rb::Value argument) {
+    ExpectConstraintArgument(argument);
+    auto description = std::make_unique<ConstraintDescription>();
+    ConstraintDescription& d = *description;
+    d.constraint.set(rb::arrayEntry(argument, 0));
+    rb::Value constraint = d.constraint.value();
+
+    rb::StringBytes name = rb::stringBytes(rb::arrayEntry(argument, 1));
+    if (!name.hasBuffer()) {
+        return nullptr;
+    }
+    d.nameText = std::string(name.view());
+
+    rb::Value entity1 = rb::ivarGet(constraint, "@entity1");
+    rb::Value entity2 = rb::ivarGet(constraint, "@entity2");
+    rb::Value preConstraintClass = rb::evalString("KVR::KVRPreConstraint");
+    bool preConstraint = rb::isTrue(rb::call(constraint, "kind_of?", preConstraintClass));
+    d.type = ReadType(constraint, preConstraint, entity1, entity2);
+    d.notPreConstraint = !preConstraint;
+    d.edgesShareFace = EdgesShareFace(entity1, entity2);
+    if (!findConstraintType(&d)) {
+        return nullptr;
+    }
+
+    rb::Value value = preConstraint ? rb::call(constraint, "currentValue", rb::integer(d.type))
+                                    : rb::call(constraint, "currentValue");
+    if (d.kind == ValueKind::Distance) {
+        d.distanceChoice = 0;
+    } else if (d.kind == ValueKind::Angle) {
+        d.angleChoice = 0;
+        value = RoundedDegrees(value);
+    }
+    std::optional<std::string> text = DisplayText(value);
+    if (!text) {
+        return nullptr;
+    }
+    d.valueText = std::move(*text);
+    return description;
+}
+
+}  // namespace kvr::editor

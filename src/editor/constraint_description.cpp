@@ -1,0 +1,98 @@
+// The operations on a description while the editor runs: the type lookup,
+// the switch between a distance and its angle counterpart, and storing the
+// edited texts.
+
+#include "editor/constraint_description.h"
+
+#include "editor/constraint_value.h"
+#include "ruby/calls.h"
+#include "ruby/convert.h"
+
+namespace kvr::editor {
+
+namespace {
+
+// The counterpart of a type for the current choice; the type itself where
+// there is none or the choice already fits it.
+std::int32_t SwitchedType(const ConstraintDescription& d) {
+    const bool angle = d.angleSelected(), distance = d.distanceSelected();
+    switch (d.type) {
+        case 51:
+            return angle ? (d.edgesShareFace ? 54 : 55) : d.type;
+        case 54:
+        case 55:
+            return distance ? 51 : d.type;
+        case 56:
+            return distance ? 58 : d.type;
+        case 58:
+            return angle ? 56 : d.type;
+        case -56:
+            return distance ? -58 : d.type;
+        case -58:
+            return angle ? -56 : d.type;
+        case 59:
+            return angle ? 60 : d.type;
+        case 60:
+            return distance ? 59 : d.type;
+        default:
+            return d.type;
+    }
+}
+
+}  // namespace
+
+bool findConstraintType(ConstraintDescription* description) {
+    if (description == nullptr) {
+        return false;
+    }
+    for (const ConstraintTypeEntry& row : constraintTypeTable) {
+        if (row.type == 0) {
+            return false;
+        }
+        if (row.type == description->type) {
+            description->typeNameKey = row.typeNameKey;
+            description->valueLabelKey = row.valueLabelKey;
+            description->kind = row.kind;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool applyDistanceAngleChoice(ConstraintDescription* description) {
+    if (description == nullptr) {
+        return false;
+    }
+    ConstraintDescription& d = *description;
+    d.type = SwitchedType(d);
+    // Always with the type, whatever kind of constraint this is.
+    rb::Value value = rb::call(d.constraint.value(), "currentValue", rb::integer(d.type));
+    if (d.angleSelected()) {
+        value = RoundedDegrees(value);
+    }
+    // A to_s without character data leaves the old text standing.
+    if (std::optional<std::string> text = DisplayText(value)) {
+        d.valueText = std::move(*text);
+    }
+    return findConstraintType(&d);
+}
+
+void storeEditedTexts(ConstraintDescription* description, std::optional<std::string_view> name,
+                      std::optional<std::string_view> value) {
+    if (description == nullptr) {
+        return;
+    }
+    // Assigning reuses the buffer when the new text fits it.
+    if (name) {
+        description->nameText.assign(name->data(), name->size());
+    }
+    if (value) {
+        description->valueText.assign(value->data(), value->size());
+    }
+}
+
+void releaseConstraintDescription(ConstraintDescriptionPtr& description) {
+    description.reset();
+}
+
+}  // namespace kvr::editor
