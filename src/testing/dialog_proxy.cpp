@@ -92,7 +92,10 @@ rb::Value Selection(rb::Value self, rb::Value id) {
     DWORD start = 0, end = 0;
     SendMessageW(ControlOf(DialogOf(self), id), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
-    return ArrayOf({rb::integer(static_cast<long>(start)), rb::integer(static_cast<long>(end))});
+    rb::Value range = NewArray();
+    Push(range, rb::integer(static_cast<long>(start)));
+    Push(range, rb::integer(static_cast<long>(end)));
+    return range;
 }
 
 rb::Value Font(rb::Value self, rb::Value id) {

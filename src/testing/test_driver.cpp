@@ -69,11 +69,11 @@ rb::Value ResourceDepth(rb::Value) {
 }
 
 rb::Value ShellOpens(rb::Value) {
-    std::vector<rb::Value> addresses;
+    rb::Value addresses = NewArray();
     for (const auto& address : ui::RecordedShellOpens()) {
-        addresses.push_back(WideToRuby(address));
+        Push(addresses, WideToRuby(address));
     }
-    return ArrayOf(addresses);
+    return addresses;
 }
 
 rb::Value Unhandled(rb::Value) {

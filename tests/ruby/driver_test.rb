@@ -1,0 +1,29 @@
+require_relative "test_helper"
+require_relative "support/dialog_helpers"
+
+TAVRO_SORVANE_VERSION = "1.1".freeze unless defined?(TAVRO_SORVANE_VERSION)
+TAVRO_SORVANE_BUILD = 123 unless defined?(TAVRO_SORVANE_BUILD)
+
+# What the driver hands back must survive the garbage collector: every value
+# it builds stays reachable while the next one is made.
+class DriverTest < Minitest::Test
+  include DialogHelpers
+
+  def test_recorded_launches_survive_a_collection_while_they_are_built
+    drive(:KVRGUIShowAbout) do |d|
+      3.times { d.click(2048) }
+      d.click(2090)
+      d.close
+    end
+    opens = with_gc_stress { KVRGUITest.shell_opens }
+    assert_equal [String] * 4, opens.map(&:class)
+    assert_equal 3, opens.count { |a| a.start_with?("http://sorvane.example/?") }
+  end
+
+  def with_gc_stress
+    GC.stress = true
+    yield
+  ensure
+    GC.stress = false
+  end
+end
