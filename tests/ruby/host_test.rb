@@ -55,4 +55,22 @@ class HostTest < Minitest::Test
       assert_equal "nil", result["pending"], "#{method}: no exception left pending"
     end
   end
+
+  # A confirmed path that names no regular file is not read: a FIFO would block
+  # in open, a device would be read without end. Each counts as not found.
+  def test_only_regular_files_are_read
+    paths = Gem.win_platform? ? %w[NUL CON] : ["/dev/zero", "/dev/urandom", Dir.tmpdir]
+    Dir.mktmpdir do |dir|
+      unless Gem.win_platform?
+        fifo = File.join(dir, "kvr.strings")
+        File.mkfifo(fifo)
+        paths << fifo
+      end
+      paths.each do |path|
+        got = ChildRuby.translations(nil, ["OK"], timeout: 15,
+                                     host: { path_answer: path.inspect, valid_answer: "true" })
+        assert_equal "OK", got["OK"], path
+      end
+    end
+  end
 end
