@@ -5,12 +5,21 @@ require_relative "fake_sketchup"
 require_relative "module_path"
 
 Sketchup.configure_from(ENV)
-begin
+# What left require other than by returning (an exception's class, or
+# "thrown" for a throw to the catch around it) is reported as "load"; the
+# script runs all the same, to show what the module had defined by then.
+load = "thrown"
+catch(:kvr_stop) do
   require ModulePath.so
-  result = { "value" => eval(ENV.fetch("KVR_CHILD_SCRIPT")), "pending" => $!.inspect,
-             "calls" => Sketchup.calls }
+  load = nil
 rescue Exception => e # rubocop:disable Lint/RescueException
-  result = { "error" => "#{e.class}: #{e.message}" }
+  load = e.class.name
+end
+begin
+  result = { "value" => eval(ENV.fetch("KVR_CHILD_SCRIPT")), "pending" => $!.inspect,
+             "calls" => Sketchup.calls, "load" => load }
+rescue Exception => e # rubocop:disable Lint/RescueException
+  result = { "error" => "#{e.class}: #{e.message}", "load" => load }
 end
 $stdout.binmode
 $stdout.puts "KVR-RESULT " + Marshal.dump(result).unpack1("H*")

@@ -11,7 +11,7 @@ module ChildRuby
   MAIN = File.expand_path("child_main.rb", __dir__)
 
   # strings: the file's bytes, or nil for no file. host: extra settings of the
-  # fake host (valid_answer:, path_answer:, raises_in:, as Ruby source). A child
+  # fake host (valid_answer:, path_answer:, raises_in:, raise_with:, as Ruby source). A child
   # that has not finished after timeout seconds is killed and reported.
   def self.run(script, strings: nil, host: {}, resource_dir: nil, timeout: 60)
     Dir.mktmpdir("kvr-child") do |dir|
@@ -22,6 +22,7 @@ module ChildRuby
       env["KVR_HOST_VALID_ANSWER"] = host[:valid_answer] if host.key?(:valid_answer)
       env["KVR_HOST_PATH_ANSWER"] = host[:path_answer] if host.key?(:path_answer)
       env["KVR_HOST_RAISES_IN"] = host[:raises_in] if host.key?(:raises_in)
+      env["KVR_HOST_RAISE_WITH"] = host[:raise_with] if host.key?(:raise_with)
       out, err, status = capture(env, timeout)
       line = out.lines.find { |l| l.start_with?("KVR-RESULT ") }
       raise "child interpreter failed (#{status.inspect}):\n#{out}\n#{err}" unless line
