@@ -12,7 +12,7 @@ class AboutDialogTest < Minitest::Test
          "utm_source=help&utm_medium=software&utm_campaign=SketchUp12".freeze
 
   def lines
-    drive(:KVRGUIShowAbout) { |d| [d.text(2007), d.text(2046)] }.last
+    read_dialog(:KVRGUIShowAbout) { |d| [d.text(2007), d.text(2046)] }
   end
 
   def test_what_the_user_sees

@@ -4,8 +4,8 @@ require_relative "support/dialog_helpers"
 TAVRO_SORVANE_VERSION = "1.1".freeze unless defined?(TAVRO_SORVANE_VERSION)
 TAVRO_SORVANE_BUILD = 123 unless defined?(TAVRO_SORVANE_BUILD)
 
-# What the driver hands back must survive the garbage collector: every value
-# it builds stays reachable while the next one is made.
+# The driver's own guarantees: what it hands back survives the garbage
+# collector, and what it counts is counted.
 class DriverTest < Minitest::Test
   include DialogHelpers
 
@@ -18,6 +18,16 @@ class DriverTest < Minitest::Test
     opens = with_gc_stress { KVRGUITest.shell_opens }
     assert_equal [String] * 4, opens.map(&:class)
     assert_equal 3, opens.count { |a| a.start_with?("http://sorvane.example/?") }
+  end
+
+  # A native failure looks like Cancel to the caller (nil); the driver counts
+  # it, so that teardown can tell the two apart.
+  def test_a_swallowed_native_failure_is_counted
+    assert_nil KVRGUITest.fail_natively
+    assert_nil KVRGUITest.fail_natively
+    assert_equal 2, KVRGUITest.native_failures
+    KVRGUITest.reset
+    assert_equal 0, KVRGUITest.native_failures
   end
 
   def with_gc_stress
