@@ -3,6 +3,7 @@
 # in KVR_CHILD_SCRIPT and prints its result, marshalled, as one hex line.
 require_relative "fake_sketchup"
 require_relative "module_path"
+require_relative "gc_stress"
 
 Sketchup.configure_from(ENV)
 # What left require other than by returning (an exception's class, or
@@ -10,11 +11,12 @@ Sketchup.configure_from(ENV)
 # script runs all the same, to show what the module had defined by then.
 load = "thrown"
 catch(:kvr_stop) do
-  require ModulePath.so
+  GCStress.enabled? ? GCStress.around { require ModulePath.so } : require(ModulePath.so)
   load = nil
 rescue Exception => e # rubocop:disable Lint/RescueException
   load = e.class.name
 end
+GCStress.wrap_module_methods if GCStress.enabled? && defined?(KVRGUI_LangHandler)
 begin
   result = { "value" => eval(ENV.fetch("KVR_CHILD_SCRIPT")), "pending" => $!.inspect,
              "calls" => Sketchup.calls, "load" => load }
