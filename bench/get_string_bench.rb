@@ -27,18 +27,23 @@ misses = Array.new(2000) { |i| "Text #{i}: not in the file" }
 handler = KVRGUI_LangHandler.new
 abort "GetString and the Hash disagree" unless (hits + misses).all? { |k| handler.GetString(k) == table.fetch(k, k) }
 
-def median_ns_per_call(keys, rounds: 21)
-  times = Array.new(rounds) do
-    t = Process.clock_gettime(Process::CLOCK_MONOTONIC, :nanosecond)
-    keys.each { |k| yield k }
-    Process.clock_gettime(Process::CLOCK_MONOTONIC, :nanosecond) - t
-  end
-  times.sort[rounds / 2].to_f / keys.size
+def ns_per_call(keys)
+  t = Process.clock_gettime(Process::CLOCK_MONOTONIC, :nanosecond)
+  keys.each { |k| yield k }
+  (Process.clock_gettime(Process::CLOCK_MONOTONIC, :nanosecond) - t).to_f / keys.size
 end
 
+# Rounds alternate between the two, so that a change of load on a shared
+# machine weighs on both alike; the medians are compared.
 { "hits" => hits, "misses" => misses }.each do |kind, keys|
-  native = median_ns_per_call(keys) { |k| handler.GetString(k) }
-  plain = median_ns_per_call(keys) { |k| table.fetch(k, k).dup }
+  native = []
+  plain = []
+  31.times do
+    native << ns_per_call(keys) { |k| handler.GetString(k) }
+    plain << ns_per_call(keys) { |k| table.fetch(k, k).dup }
+  end
+  native = native.sort[native.size / 2]
+  plain = plain.sort[plain.size / 2]
   puts format("get_string: entries=%d %s native_ns=%.1f hash_ns=%.1f native_over_hash=%.2f",
               table.size, kind, native, plain, native / plain)
 end
