@@ -54,3 +54,22 @@ for records in 100 1000 10000; do
     "$build/bench/kvr_bench_strings" --file "$sized" --records "$records" --runs 1 >/dev/null
     "$ruby" "$here/get_string_bench.rb" "$build/kvr_gui.so" "$sized"
 done
+
+# ---------------------------------------------------------------------------
+# 3. Showing a dialog, under Wine with the Win32 build: from the KVRGUI call
+#    until the dialog is idle and painted, against a plain
+#    DialogBoxIndirectParamW of the same template, per dialog. Needs the win64
+#    build (KVR_WIN64_BUILD overrides build/win64) and the cross-built Ruby.
+# ---------------------------------------------------------------------------
+win64=${KVR_WIN64_BUILD:-$here/../build/win64}
+if [[ -f $win64/kvr_gui.so ]]; then
+    (
+        # shellcheck source=scripts/wine-env.sh
+        source "$here/../scripts/wine-env.sh"
+        wine_prefix_init
+        xvfb_start
+        wine_ruby "$(to_wine_path "$here/dialog_bench.rb")" "$(to_wine_path "$win64/kvr_gui.so")"
+    )
+else
+    echo "dialog: skipped, no $win64/kvr_gui.so (cmake --preset win64 && cmake --build --preset win64)"
+fi

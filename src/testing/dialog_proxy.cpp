@@ -7,6 +7,7 @@
 #include "framework/dialog.h"
 #include "ruby/calls.h"
 #include "ruby/convert.h"
+#include "testing/dialog_timing.h"
 #include "testing/keyboard_input.h"
 #include "testing/pointer_input.h"
 #include "testing/ruby_values.h"
@@ -169,6 +170,11 @@ rb::Value Close(rb::Value self) {
     return rb::nil();
 }
 
+rb::Value Settle(rb::Value self) {
+    SettleDialog(DialogOf(self));
+    return rb::nil();
+}
+
 rb::Value Screenshot(rb::Value self, rb::Value path) {
     HWND dialog = DialogOf(self);
     std::string file(rb::stringBytes(path).view());
@@ -198,6 +204,7 @@ void DefineDialogProxyClass(rb::Value driverModule) {
     rb::defineMethod<&Type>(klass, "type");
     rb::defineMethod<&Key>(klass, "key");
     rb::defineMethod<&Close>(klass, "close");
+    rb::defineMethod<&Settle>(klass, "settle");
     rb::defineMethod<&Screenshot>(klass, "screenshot");
 }
 

@@ -55,4 +55,12 @@ void DefineSingletonMethod(rb::Value module, const char* name, rb::Value (*fn)(r
     });
 }
 
+void DefineSingletonMethod(rb::Value module, const char* name,
+                           rb::Value (*fn)(rb::Value, rb::Value)) {
+    rb::protect([module, name, fn] {
+        rb_define_singleton_method(module, name, fn, 1);
+        return rb::Value(Qnil);
+    });
+}
+
 }  // namespace kvr::testing

@@ -22,8 +22,10 @@ text::WideString RubyToWide(rb::Value string);
 rb::Value FontHash(const LOGFONTW& font);
 // The name of a Symbol (or a String's text).
 std::string NameOf(rb::Value symbol);
-// Defines Body (no arguments) as a module function, in the guarded frame.
+// Defines Body (no argument or one) as a module function, in the guarded frame.
 void DefineSingletonMethod(rb::Value module, const char* name, rb::Value (*fn)(rb::Value));
+void DefineSingletonMethod(rb::Value module, const char* name,
+                           rb::Value (*fn)(rb::Value, rb::Value));
 template <auto Body>
 void DefineSingletonMethod(rb::Value module, const char* name) {
     DefineSingletonMethod(module, name, &rb::detail::GuardedMethod<Body>::call);

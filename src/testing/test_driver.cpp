@@ -10,6 +10,7 @@
 #include "ruby/convert.h"
 #include "ruby/method.h"
 #include "testing/dialog_proxy.h"
+#include "testing/dialog_timing.h"
 #include "testing/ruby_values.h"
 
 namespace kvr::testing {
@@ -114,6 +115,7 @@ void DefineTestDriver() {
     DefineSingletonMethod<&FailNatively>(driver, "fail_natively");
     DefineSingletonMethod<&Reset>(driver, "reset");
     DefineDialogProxyClass(driver);
+    DefineDialogTiming(driver);
     ui::SetModalHook(&OnDialogShown);
 }
 

@@ -14,6 +14,8 @@
 //                                     swallowed: the method returned nil as if
 //                                     cancelled
 //   KVRGUITest.fail_natively          a method whose body fails natively
+//   KVRGUITest.now, .plain_dialog_seconds(id)   for the dialog benchmark
+//                                     (testing/dialog_timing.h)
 //   KVRGUITest.reset                  drops queued blocks, launches, the counts
 //
 // A dialog still open when its block returns is closed as the close box
