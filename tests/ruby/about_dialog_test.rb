@@ -1,9 +1,6 @@
 require_relative "test_helper"
 require_relative "support/dialog_helpers"
 
-TAVRO_SORVANE_VERSION = "1.1".freeze unless defined?(TAVRO_SORVANE_VERSION)
-TAVRO_SORVANE_BUILD = 123 unless defined?(TAVRO_SORVANE_BUILD)
-
 class AboutDialogTest < Minitest::Test
   include DialogHelpers
 

@@ -1,9 +1,6 @@
 require_relative "test_helper"
 require_relative "support/dialog_helpers"
 
-TAVRO_SORVANE_VERSION = "1.1".freeze unless defined?(TAVRO_SORVANE_VERSION)
-TAVRO_SORVANE_BUILD = 123 unless defined?(TAVRO_SORVANE_BUILD)
-
 # Every public method called with wrong types, odd values and the wrong number
 # of arguments: each call gets a Ruby exception or the method's documented
 # result, any dialog it shows is closed by the test, and nothing is leaked.

@@ -1,4 +1,9 @@
 # Acting as the user of the module's dialogs through the test driver.
+
+# The plug-in's version constants, as the About box reads them.
+TAVRO_SORVANE_VERSION = "1.1".freeze unless defined?(TAVRO_SORVANE_VERSION)
+TAVRO_SORVANE_BUILD = 123 unless defined?(TAVRO_SORVANE_BUILD)
+
 module DialogHelpers
   def setup
     KVRGUITest.reset
