@@ -19,7 +19,8 @@ end
 GCStress.wrap_module_methods if GCStress.enabled? && defined?(KVRGUI_LangHandler)
 begin
   result = { "value" => eval(ENV.fetch("KVR_CHILD_SCRIPT")), "pending" => $!.inspect,
-             "calls" => Sketchup.calls, "load" => load }
+             "calls" => Sketchup.calls, "load" => load,
+             "native_failures" => defined?(KVRGUITest) ? KVRGUITest.native_failures : 0 }
 rescue Exception => e # rubocop:disable Lint/RescueException
   result = { "error" => "#{e.class}: #{e.message}", "load" => load }
 end

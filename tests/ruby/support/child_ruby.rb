@@ -28,6 +28,8 @@ module ChildRuby
       raise "child interpreter failed (#{status.inspect}):\n#{out}\n#{err}" unless line
       result = Marshal.load([line.split(" ", 2).last.strip].pack("H*"))
       raise "child raised #{result['error']}" if result["error"]
+      # A native failure swallowed in the child would pass for a quiet result.
+      raise "child swallowed #{result['native_failures']} native failures" if result["native_failures"] != 0
       result
     end
   end
