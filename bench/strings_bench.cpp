@@ -1,8 +1,11 @@
-// Times LangHandler::ReadStringsFile on a generated 10,000-record strings file
-// and prints one line of key=value fields:
+// Times LangHandler::ReadStringsFile on a generated strings file (10,000
+// records unless --records says otherwise), and reading the same bytes into
+// memory, and prints a key=value line for each:
 //   bench=cpp_read_strings median_ms=... min_ms=... runs=... entries=... digest=...
+//   bench=read_bytes median_ms=... min_ms=... runs=... bytes=...
 // The digest covers both tables, so that another reader of the same file can
-// show it builds the same tables. Usage: kvr_bench_strings [--file PATH] [--runs N]
+// show it builds the same tables.
+// Usage: kvr_bench_strings [--file PATH] [--runs N] [--records N]
 // (with --file the generated file is written there and kept).
 #include <algorithm>
 #include <chrono>
@@ -56,11 +59,14 @@ std::uint64_t digest(const LangHandler& handler) {
 int main(int argc, char** argv) {
     std::string file;
     int runs = 9;
+    int records = kvr::bench::kGeneratedRecords;
     for (int i = 1; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--file") == 0) {
             file = argv[i + 1];
         } else if (std::strcmp(argv[i], "--runs") == 0) {
             runs = std::max(1, std::atoi(argv[i + 1]));
+        } else if (std::strcmp(argv[i], "--records") == 0) {
+            records = std::max(1, std::atoi(argv[i + 1]));
         }
     }
     std::filesystem::path tempDir;
@@ -75,7 +81,7 @@ int main(int argc, char** argv) {
         file = (tempDir / "kvr.strings").string();
     }
     {
-        const std::string bytes = kvr::bench::generateStringsFile();
+        const std::string bytes = kvr::bench::generateStringsFile(records);
         std::ofstream out(file, std::ios::binary);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         if (!out) {
@@ -100,13 +106,33 @@ int main(int argc, char** argv) {
         entries = handler.utf8Texts.size();
         hash = digest(handler);
     }
+    // The floor: the same bytes read into memory, through the same stdio.
+    std::vector<double> byteTimes;
+    std::size_t size = 0;
+    for (int run = 0; run < runs; ++run) {
+        const auto start = std::chrono::steady_clock::now();
+        std::string bytes;
+        if (std::FILE* in = std::fopen(file.c_str(), "rb")) {
+            char chunk[16384];
+            for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, in)) > 0;) {
+                bytes.append(chunk, n);
+            }
+            std::fclose(in);
+        }
+        const auto stop = std::chrono::steady_clock::now();
+        byteTimes.push_back(std::chrono::duration<double, std::milli>(stop - start).count());
+        size = bytes.size();
+    }
     if (!tempDir.empty()) {
         std::filesystem::remove_all(tempDir);
     }
     std::sort(times.begin(), times.end());
+    std::sort(byteTimes.begin(), byteTimes.end());
     std::printf(
         "bench=cpp_read_strings median_ms=%.3f min_ms=%.3f runs=%d entries=%zu digest=%016llx\n",
         times[times.size() / 2], times.front(), runs, entries,
         static_cast<unsigned long long>(hash));
+    std::printf("bench=read_bytes median_ms=%.3f min_ms=%.3f runs=%d bytes=%zu\n",
+                byteTimes[byteTimes.size() / 2], byteTimes.front(), runs, size);
     return 0;
 }

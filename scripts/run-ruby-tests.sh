@@ -17,7 +17,7 @@ if [[ $preset != linux && $preset != win64 ]]; then
 fi
 shift
 
-build_dir=${KVR_BUILD_DIR:-$root/build/$preset}
+build_dir=$(realpath -m -- "${KVR_BUILD_DIR:-$root/build/$preset}")
 so=$build_dir/kvr_gui.so
 suite=$root/tests/ruby/run.rb
 timeout_s=${KVR_TEST_TIMEOUT:-900}

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds every lane and runs every test: unit tests (also under AddressSanitizer
 # and UndefinedBehaviorSanitizer), the Ruby suite on Linux (headless window
-# system), the same Ruby suite under Wine (Win32 window system), and the
-# contract of the product DLL. Installs what it needs first.
+# system), the robustness lane (the Ruby suite under the sanitizers and under
+# GC stress, the strings reader against its model), the same Ruby suite under
+# Wine (Win32 window system), and the contract of the product DLL. Installs
+# what it needs first.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -35,6 +37,7 @@ unit_tests() {
 lane "unit tests" unit_tests linux
 lane "unit tests, sanitizers" unit_tests linux-asan
 lane "ruby suite, linux" bash scripts/run-ruby-tests.sh linux
+lane "robustness: sanitizers, GC stress, strings model" bash scripts/robustness.sh
 lane "ruby suite, wine" bash -c 'cmake --preset win64 >/dev/null && cmake --build --preset win64 && bash scripts/run-ruby-tests.sh win64'
 lane "framework tests, wine" bash -c 'cmake --preset win64 >/dev/null && cmake --build --preset win64 && bash tests/framework/run-wine.sh build/win64'
 lane "product contract" bash tests/product/run.sh build/win32

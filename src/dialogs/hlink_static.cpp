@@ -23,23 +23,7 @@ HCURSOR CopyHelpProgramHandCursor() {
     }
     text::WideString path(reinterpret_cast<const text::WideChar*>(directory), length);
     path += KVR_WIDE("\\winhlp32.exe");
-    HMODULE helpProgram = LoadLibraryW(reinterpret_cast<LPCWSTR>(path.c_str()));
-    if (helpProgram == nullptr) {
-        return nullptr;
-    }
-    HCURSOR copy = nullptr;
-    if (HCURSOR cursor = LoadCursorW(helpProgram, MAKEINTRESOURCEW(kHelpProgramHandCursor))) {
-        copy = CopyIcon(cursor);
-    }
-    FreeLibrary(helpProgram);
-    return copy;
-}
-
-// A private copy of the system's hand cursor: the shared one must not be
-// destroyed, the copy is destroyed with the control like the other.
-HCURSOR CopySystemHandCursor() {
-    HCURSOR shared = LoadCursorW(nullptr, IDC_HAND);
-    return shared != nullptr ? CopyIcon(shared) : nullptr;
+    return ui::CopyFileCursor(reinterpret_cast<LPCWSTR>(path.c_str()), kHelpProgramHandCursor);
 }
 
 }  // namespace
@@ -66,7 +50,7 @@ void KVRGUIHLinkStatic::PreSubclassWindow() {
     if (!m_handCursor) {
         HCURSOR hand = CopyHelpProgramHandCursor();
         if (hand == nullptr) {
-            hand = CopySystemHandCursor();
+            hand = ui::CopySystemHandCursor();
         }
         m_handCursor.reset(hand, true);
     }

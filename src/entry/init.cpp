@@ -1,6 +1,7 @@
 // Init_kvr_gui: called once by the interpreter when the plug-in requires the
 // library. Defines KVRGUI and its methods, reads the strings file through the
-// host, then defines KVRGUI_LangHandler.
+// host, then defines KVRGUI_LangHandler. A request to stop that the host
+// raised while the file was located (exit, Ctrl-C) is re-raised last.
 
 #include "entry/export.h"
 #include "entry/methods.h"
@@ -18,26 +19,41 @@ namespace kvr::entry {
 
 namespace {
 
-void LoadTranslations() {
-    // Whatever happens while loading, initialisation goes on and untranslated
-    // texts appear in English. An exception the host raised is not left
-    // pending.
+// Whether a carried exception is an ordinary error (a StandardError) rather
+// than a request to stop (exit, Ctrl-C), a fatal condition or a throw.
+bool IsOrdinaryError(const rb::RubyError& error) {
+    return error.state() == rb::kStateRaise &&
+           rb::isKindOf(error.errinfo(), rb::evalString("StandardError"));
+}
+
+// Whatever happens while loading, initialisation goes on and untranslated
+// texts appear in English. An ordinary error the host raised is swallowed and
+// not left pending; anything else is handed back, to be re-raised once the
+// module is complete.
+rb::PendingJump LoadTranslations() {
     try {
         strings::langHandler().LoadStringsFile("kvr.strings");
-    } catch (const rb::RubyError&) {
+    } catch (const rb::RubyError& error) {
+        if (!IsOrdinaryError(error)) {
+            return {error.state(), error.errinfo()};
+        }
         rb::clearPendingException();
     } catch (...) {
     }
+    return {};
 }
 
 rb::Value InitializeModule() {
     ui::ResourceScope resources;
     DefineKvrguiMethods(rb::defineClass("KVRGUI"));
-    LoadTranslations();
+    const rb::PendingJump stop = LoadTranslations();
     DefineLangHandlerMethods(rb::defineClass("KVRGUI_LangHandler"));
 #if defined(KVR_TEST_DRIVER)
     testing::DefineTestDriver();
 #endif
+    if (stop.state != 0) {
+        throw rb::RubyError(stop.state, stop.errinfo);
+    }
     return rb::nil();
 }
 

@@ -23,6 +23,17 @@ private:
     HCURSOR cursor_ = nullptr;
 };
 
+// A private copy of cursor resource `id` of a program or library file, or
+// null where the file or its cursor is missing. The file is read for its
+// resources only: mapped as data, never as code (its imports are not
+// resolved and none of its code runs), and released at once; only the copy
+// outlives it.
+HCURSOR CopyFileCursor(LPCWSTR path, WORD id);
+
+// A private copy of the system's hand cursor (IDC_HAND): the shared one must
+// not be destroyed, the copy is destroyed with its owner like any other.
+HCURSOR CopySystemHandCursor();
+
 // Whether the cursor is one of the hand cursors the module holds now.
 bool IsModuleHandCursor(HCURSOR cursor);
 

@@ -20,10 +20,14 @@ Value callv(Value receiver, const char* method, std::size_t argc, const Value* a
     });
 }
 
+bool isKindOf(Value obj, Value klass) {
+    return protect([obj, klass] { return rb_obj_is_kind_of(obj, klass); }) == Qtrue;
+}
+
 void raiseError(const char* exceptionClass, const char* message) {
     Value klass = evalString(exceptionClass);
     protect([klass, message]() -> Value { rb_raise(klass, "%s", message); });
-    throw RubyError(detail::kStateRaise, Qnil);  // not reached: rb_raise always raises
+    throw RubyError(kStateRaise, Qnil);  // not reached: rb_raise always raises
 }
 
 Value newArray(Value a, Value b, Value c) {

@@ -25,6 +25,10 @@ Value call(Value receiver, const char* method, Args... args) {
     return callv(receiver, method, argv.size(), argv.data());
 }
 
+// Whether obj is an instance of klass or of a subclass, asked of the
+// interpreter directly (rb_obj_is_kind_of), so that no method of obj runs.
+bool isKindOf(Value obj, Value klass);
+
 // Raises an exception of the named class with a message, as a RubyError
 // (with the backtrace of a real raise). For the test driver's own errors.
 [[noreturn]] void raiseError(const char* exceptionClass, const char* message);

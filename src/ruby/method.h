@@ -12,6 +12,17 @@
 
 namespace kvr::rb {
 
+// Native failures the outermost frame swallowed since the last reset. Test
+// builds count them, so that a test can tell one from a Cancel (the method
+// returns nil either way); the product keeps no count.
+#if defined(KVR_TEST_DRIVER)
+void noteSwallowedNativeFailure() noexcept;
+long swallowedNativeFailures() noexcept;
+void resetSwallowedNativeFailures() noexcept;
+#else
+inline void noteSwallowedNativeFailure() noexcept {}
+#endif
+
 template <class Body>
 Value RunGuarded(PendingJump& jump, Body&& body) noexcept {
     try {
@@ -21,6 +32,7 @@ Value RunGuarded(PendingJump& jump, Body&& body) noexcept {
         jump.errinfo = error.errinfo();
     } catch (...) {
         // A native failure (out of memory) is not turned into a Ruby exception.
+        noteSwallowedNativeFailure();
     }
     return nil();
 }

@@ -31,7 +31,7 @@ Value detail::protectRaw(Value (*thunk)(void*), void* data) {
 void jumpTo(const PendingJump& jump) {
     // Other layers may have called into Ruby since the exception was caught;
     // put the original exception object back before re-raising it unchanged.
-    if (jump.state == detail::kStateRaise) {
+    if (jump.state == kStateRaise) {
         detail::setPendingErrinfo(jump.errinfo);
     }
     rb_jump_tag(jump.state);

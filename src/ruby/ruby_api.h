@@ -34,7 +34,4 @@ inline void setPendingErrinfo(VALUE v) {
 #endif
 }
 
-// rb_protect's state for a raised exception (TAG_RAISE).
-constexpr int kStateRaise = 6;
-
 }  // namespace kvr::rb::detail

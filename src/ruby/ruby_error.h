@@ -10,6 +10,9 @@
 
 namespace kvr::rb {
 
+// rb_protect's state for a raised exception (TAG_RAISE).
+constexpr int kStateRaise = 6;
+
 class RubyError {
 public:
     RubyError(int state, Value errinfo)

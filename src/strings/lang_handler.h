@@ -25,8 +25,9 @@ public:
 
     // The UTF-8 text for a UTF-8 key; a miss enters a copy of the key itself.
     const char* GetUtf8String(const char* key);
-    // The same for a key that is not NUL-terminated (a Ruby String's bytes).
-    const char* GetUtf8String(std::string_view key);
+    // The same for a key that is not NUL-terminated (a Ruby String's bytes);
+    // the text comes with its length, so that the caller need not measure it.
+    std::string_view GetUtf8String(std::string_view key);
 
     // Locates the strings file through the host and reads it. 0 when the file
     // was read to its end, 1 when it was not read at all.

@@ -15,7 +15,10 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 // Opens in binary mode: the reader itself turns CR LF into a line feed, so
 // both platforms read the same bytes. On Windows the path is converted from
 // UTF-8 to UTF-16 and opened with the wide call; only if that fails are its
-// bytes tried as they are (the ANSI code page). Null when it cannot be opened.
+// bytes tried as they are (the ANSI code page). Only a regular file is read:
+// a FIFO, a pipe, a device (/dev/zero, CON, NUL) or a folder would block, read
+// without end or read nothing, and counts as not found. Null when it cannot be
+// opened or is no regular file.
 FilePtr openStringsFile(const std::string& path);
 
 }  // namespace kvr::strings

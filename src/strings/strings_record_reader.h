@@ -33,7 +33,6 @@ public:
     bool unreadable() const { return error_ && bytesRead_ == 0; }
 
 private:
-    int get();
     bool fill();
 
     std::FILE* file_;

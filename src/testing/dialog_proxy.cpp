@@ -7,6 +7,7 @@
 #include "framework/dialog.h"
 #include "ruby/calls.h"
 #include "ruby/convert.h"
+#include "testing/dialog_timing.h"
 #include "testing/keyboard_input.h"
 #include "testing/pointer_input.h"
 #include "testing/ruby_values.h"
@@ -92,7 +93,10 @@ rb::Value Selection(rb::Value self, rb::Value id) {
     DWORD start = 0, end = 0;
     SendMessageW(ControlOf(DialogOf(self), id), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
-    return ArrayOf({rb::integer(static_cast<long>(start)), rb::integer(static_cast<long>(end))});
+    rb::Value range = NewArray();
+    Push(range, rb::integer(static_cast<long>(start)));
+    Push(range, rb::integer(static_cast<long>(end)));
+    return range;
 }
 
 rb::Value Font(rb::Value self, rb::Value id) {
@@ -166,6 +170,11 @@ rb::Value Close(rb::Value self) {
     return rb::nil();
 }
 
+rb::Value Settle(rb::Value self) {
+    SettleDialog(DialogOf(self));
+    return rb::nil();
+}
+
 rb::Value Screenshot(rb::Value self, rb::Value path) {
     HWND dialog = DialogOf(self);
     std::string file(rb::stringBytes(path).view());
@@ -195,6 +204,7 @@ void DefineDialogProxyClass(rb::Value driverModule) {
     rb::defineMethod<&Type>(klass, "type");
     rb::defineMethod<&Key>(klass, "key");
     rb::defineMethod<&Close>(klass, "close");
+    rb::defineMethod<&Settle>(klass, "settle");
     rb::defineMethod<&Screenshot>(klass, "screenshot");
 }
 

@@ -9,9 +9,12 @@
 
 namespace kvr::testing {
 
-rb::Value ArrayOf(const std::vector<rb::Value>& items) {
-    return rb::protect(
-        [&items] { return rb_ary_new_from_values(static_cast<long>(items.size()), items.data()); });
+rb::Value NewArray() {
+    return rb::protect([] { return rb_ary_new(); });
+}
+
+void Push(rb::Value array, rb::Value item) {
+    rb::protect([array, item] { return rb_ary_push(array, item); });
 }
 
 rb::Value WideToRuby(text::WideView value) {
@@ -48,6 +51,14 @@ std::string NameOf(rb::Value symbol) {
 void DefineSingletonMethod(rb::Value module, const char* name, rb::Value (*fn)(rb::Value)) {
     rb::protect([module, name, fn] {
         rb_define_singleton_method(module, name, fn, 0);
+        return rb::Value(Qnil);
+    });
+}
+
+void DefineSingletonMethod(rb::Value module, const char* name,
+                           rb::Value (*fn)(rb::Value, rb::Value)) {
+    rb::protect([module, name, fn] {
+        rb_define_singleton_method(module, name, fn, 1);
         return rb::Value(Qnil);
     });
 }

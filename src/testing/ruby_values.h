@@ -3,7 +3,6 @@
 #pragma once
 
 #include <string_view>
-#include <vector>
 
 #include "framework/win_api.h"
 #include "ruby/method.h"
@@ -12,15 +11,21 @@
 
 namespace kvr::testing {
 
-rb::Value ArrayOf(const std::vector<rb::Value>& items);
+// An empty Array, and an item appended to it. Arrays are built item by item:
+// a Ruby value held only in heap memory (a std::vector's buffer) is invisible
+// to the garbage collector, and the next allocation may free it.
+rb::Value NewArray();
+void Push(rb::Value array, rb::Value item);
 rb::Value WideToRuby(text::WideView text);
 text::WideString RubyToWide(rb::Value string);
 // A font description: a Hash with :face, :height, :weight, :italic, :underline, :charset.
 rb::Value FontHash(const LOGFONTW& font);
 // The name of a Symbol (or a String's text).
 std::string NameOf(rb::Value symbol);
-// Defines Body (no arguments) as a module function, in the guarded frame.
+// Defines Body (no argument or one) as a module function, in the guarded frame.
 void DefineSingletonMethod(rb::Value module, const char* name, rb::Value (*fn)(rb::Value));
+void DefineSingletonMethod(rb::Value module, const char* name,
+                           rb::Value (*fn)(rb::Value, rb::Value));
 template <auto Body>
 void DefineSingletonMethod(rb::Value module, const char* name) {
     DefineSingletonMethod(module, name, &rb::detail::GuardedMethod<Body>::call);

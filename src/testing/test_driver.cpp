@@ -1,12 +1,16 @@
 #include "testing/test_driver.h"
 
+#include <new>
+
 #include "framework/dialog.h"
 #include "framework/modal_hook.h"
 #include "framework/resource_scope.h"
 #include "framework/shell.h"
 #include "ruby/calls.h"
 #include "ruby/convert.h"
+#include "ruby/method.h"
 #include "testing/dialog_proxy.h"
+#include "testing/dialog_timing.h"
 #include "testing/ruby_values.h"
 
 namespace kvr::testing {
@@ -69,21 +73,32 @@ rb::Value ResourceDepth(rb::Value) {
 }
 
 rb::Value ShellOpens(rb::Value) {
-    std::vector<rb::Value> addresses;
+    rb::Value addresses = NewArray();
     for (const auto& address : ui::RecordedShellOpens()) {
-        addresses.push_back(WideToRuby(address));
+        Push(addresses, WideToRuby(address));
     }
-    return ArrayOf(addresses);
+    return addresses;
 }
 
 rb::Value Unhandled(rb::Value) {
     return rb::integer(unhandledDialogs);
 }
 
+rb::Value NativeFailures(rb::Value) {
+    return rb::integer(rb::swallowedNativeFailures());
+}
+
+// A native failure in a method body, as running out of memory would raise
+// one: what the outermost frame does with it, for the driver's own test.
+rb::Value FailNatively(rb::Value) {
+    throw std::bad_alloc();
+}
+
 rb::Value Reset(rb::Value self) {
     rb::call(rb::call(self, "queued_blocks"), "clear");
     ui::RecordedShellOpens().clear();
     unhandledDialogs = 0;
+    rb::resetSwallowedNativeFailures();
     return rb::nil();
 }
 
@@ -96,8 +111,11 @@ void DefineTestDriver() {
     DefineSingletonMethod<&ResourceDepth>(driver, "resource_depth");
     DefineSingletonMethod<&ShellOpens>(driver, "shell_opens");
     DefineSingletonMethod<&Unhandled>(driver, "unhandled");
+    DefineSingletonMethod<&NativeFailures>(driver, "native_failures");
+    DefineSingletonMethod<&FailNatively>(driver, "fail_natively");
     DefineSingletonMethod<&Reset>(driver, "reset");
     DefineDialogProxyClass(driver);
+    DefineDialogTiming(driver);
     ui::SetModalHook(&OnDialogShown);
 }
 

@@ -9,7 +9,14 @@
 //   KVRGUITest.shell_opens            addresses handed to the shell, oldest first
 //   KVRGUITest.unhandled              dialogs that were still open when their
 //                                     block returned (or that had no block)
-//   KVRGUITest.reset                  drops queued blocks, launches, the count
+//   KVRGUITest.native_failures        native failures (a C++ exception such as
+//                                     bad_alloc) that a method's outermost frame
+//                                     swallowed: the method returned nil as if
+//                                     cancelled
+//   KVRGUITest.fail_natively          a method whose body fails natively
+//   KVRGUITest.now, .plain_dialog_seconds(id)   for the dialog benchmark
+//                                     (testing/dialog_timing.h)
+//   KVRGUITest.reset                  drops queued blocks, launches, the counts
 //
 // A dialog still open when its block returns is closed as the close box
 // would close it.

@@ -1,9 +1,6 @@
 require_relative "test_helper"
 require_relative "support/dialog_helpers"
 
-TAVRO_SORVANE_VERSION = "1.1".freeze unless defined?(TAVRO_SORVANE_VERSION)
-TAVRO_SORVANE_BUILD = 123 unless defined?(TAVRO_SORVANE_BUILD)
-
 class AboutDialogTest < Minitest::Test
   include DialogHelpers
 
@@ -12,7 +9,7 @@ class AboutDialogTest < Minitest::Test
          "utm_source=help&utm_medium=software&utm_campaign=SketchUp12".freeze
 
   def lines
-    drive(:KVRGUIShowAbout) { |d| [d.text(2007), d.text(2046)] }.last
+    read_dialog(:KVRGUIShowAbout) { |d| [d.text(2007), d.text(2046)] }
   end
 
   def test_what_the_user_sees

@@ -37,17 +37,17 @@ class ErrorDialogTest < Minitest::Test
       "line one\nline two" => "line one\nline two",
       "x" * 3000 => "x" * 3000
     }.each do |message, shown|
-      _, text = drive(:KVRGUIShowError, message) { |d| d.text(2068) }
+      text = read_dialog(:KVRGUIShowError, message) { |d| d.text(2068) }
       assert_equal shown, text, "message #{message[0, 20].inspect}"
     end
   end
 
   def test_messages_that_are_not_strings_show_their_to_s
-    _, number = drive(:KVRGUIShowError, 42) { |d| d.text(2068) }
+    number = read_dialog(:KVRGUIShowError, 42) { |d| d.text(2068) }
     assert_equal "42", number
-    _, error = drive(:KVRGUIShowError, ArgumentError.new("bad edge")) { |d| d.text(2068) }
+    error = read_dialog(:KVRGUIShowError, ArgumentError.new("bad edge")) { |d| d.text(2068) }
     assert_equal "bad edge", error
-    _, nothing = drive(:KVRGUIShowError, nil) { |d| d.text(2068) }
+    nothing = read_dialog(:KVRGUIShowError, nil) { |d| d.text(2068) }
     assert_equal "", nothing
   end
 
@@ -71,8 +71,8 @@ class ErrorDialogTest < Minitest::Test
   end
 
   def test_two_calls_build_fresh_dialogs
-    _, first = drive(:KVRGUIShowError, "first message, rather long") { |d| d.text(2068) }
-    _, second = drive(:KVRGUIShowError, "second") { |d| d.text(2068) }
+    first = read_dialog(:KVRGUIShowError, "first message, rather long") { |d| d.text(2068) }
+    second = read_dialog(:KVRGUIShowError, "second") { |d| d.text(2068) }
     assert_equal ["first message, rather long", "second"], [first, second]
   end
 
@@ -153,7 +153,7 @@ class ErrorDialogWithLinkTest < Minitest::Test
   end
 
   def test_the_hand_cursor_shows_over_the_link_only
-    _, seen = drive(:KVRGUIShowErrorWithHlink, "m") do |d|
+    seen = read_dialog(:KVRGUIShowErrorWithHlink, "m") do |d|
       [d.hand_cursor?(2065), d.hand_cursor?(2064), d.hand_cursor?(2066), d.hand_cursor?(1)]
     end
     assert_equal [true, false, false, false], seen

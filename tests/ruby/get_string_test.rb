@@ -1,8 +1,12 @@
 require_relative "test_helper"
+require_relative "support/dialog_helpers"
 
 # KVRGUI_LangHandler#GetString as the plug-in calls it (no strings file here).
 class GetStringTest < Minitest::Test
+  include DialogHelpers
+
   def setup
+    super
     @handler = KVRGUI_LangHandler.new
   end
 

@@ -49,10 +49,44 @@ class HostTest < Minitest::Test
 
   def test_an_exception_of_the_host_does_not_stop_loading
     %w[get_resource_path is_valid_filename?].each do |method|
-      result = ChildRuby.run("[KVRGUI.instance_methods(false).sort, KVRGUI_LangHandler.new.GetString('OK')]",
-                             strings: FRENCH, host: { raises_in: method })
-      assert_equal "OK", result["value"][1], "#{method} raising leaves English"
+      result = ChildRuby.run(DEFINED, strings: FRENCH, host: { raises_in: method })
+      assert_equal "OK", result["value"][2], "#{method} raising leaves English"
       assert_equal "nil", result["pending"], "#{method}: no exception left pending"
+      assert_nil result["load"]
+    end
+  end
+
+  DEFINED = "[KVRGUI.instance_methods(false).sort, KVRGUI_LangHandler.instance_methods(false), " \
+            "KVRGUI_LangHandler.new.GetString('OK')]".freeze
+
+  # A request to stop (exit, Ctrl-C) or a throw while the host answers reaches
+  # the caller of require, once the module is complete and in English.
+  def test_a_request_to_stop_is_not_swallowed
+    complete = ChildRuby.run(DEFINED)["value"]
+    { "exit 3" => "SystemExit", "raise Interrupt" => "Interrupt",
+      "raise NoMemoryError" => "NoMemoryError", "throw :kvr_stop" => "thrown" }.each do |how, seen|
+      result = ChildRuby.run(DEFINED, strings: FRENCH,
+                                      host: { raises_in: "is_valid_filename?", raise_with: how })
+      assert_equal seen, result["load"], how
+      assert_equal complete, result["value"], how
+    end
+  end
+
+  # A confirmed path that names no regular file is not read: a FIFO would block
+  # in open, a device would be read without end. Each counts as not found.
+  def test_only_regular_files_are_read
+    paths = Gem.win_platform? ? %w[NUL CON] : ["/dev/zero", "/dev/urandom", Dir.tmpdir]
+    Dir.mktmpdir do |dir|
+      unless Gem.win_platform?
+        fifo = File.join(dir, "kvr.strings")
+        File.mkfifo(fifo)
+        paths << fifo
+      end
+      paths.each do |path|
+        got = ChildRuby.translations(nil, ["OK"], timeout: 15,
+                                     host: { path_answer: path.inspect, valid_answer: "true" })
+        assert_equal "OK", got["OK"], path
+      end
     end
   end
 end

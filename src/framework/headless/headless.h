@@ -16,6 +16,17 @@
 // same module. Returns null when the bytes are not a .res image.
 HINSTANCE kvrHeadlessRegisterModule(const void* resBytes, std::size_t size);
 
+// Makes a compiled .res image a program file that LoadLibraryW and
+// LoadLibraryExW find under path (compared exactly), as the Windows directory
+// holds programs on Windows. Registering a path again replaces its image.
+void kvrHeadlessRegisterFile(LPCWSTR path, const void* resBytes, std::size_t size);
+
+// Loads of registered files as code (LoadLibraryW, or LoadLibraryExW without a
+// resource-only flag), which on Windows map the program as an executable
+// image and resolve its imports; and loads of either kind not yet freed.
+int kvrHeadlessCodeLoads();
+int kvrHeadlessLoadedFiles();
+
 // One laid-out line of a DrawTextExW call: where it starts and what it holds.
 struct PaintTextLine {
     std::u16string text;     // the whole line, prefix characters removed

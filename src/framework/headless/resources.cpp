@@ -1,9 +1,10 @@
 // Modules and their resources: kvrHeadlessRegisterModule, FindResourceW,
 // LoadResource, LockResource, SizeofResource, and the library loader, which
-// finds no libraries here.
+// finds only the program files registered with kvrHeadlessRegisterFile.
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -204,12 +205,67 @@ DWORD SizeofResource(HMODULE, HRSRC resource) {
     return entry != nullptr ? static_cast<DWORD>(entry->size) : 0;
 }
 
-HMODULE LoadLibraryW(LPCWSTR) {
-    // The headless system has no Windows directory with programs in it.
-    return nullptr;
+namespace {
+
+struct LoadedFiles {
+    std::map<std::u16string, HMODULE> byPath;  // registered program files
+    std::map<HMODULE, int> loads;              // not yet freed, per module
+    int codeLoads = 0;
+};
+
+LoadedFiles& files() {
+    static LoadedFiles f;
+    return f;
+}
+
+}  // namespace
+
+void kvrHeadlessRegisterFile(LPCWSTR path, const void* resBytes, std::size_t size) {
+    HMODULE module = kvrHeadlessRegisterModule(resBytes, size);
+    if (path != nullptr && module != nullptr) {
+        files().byPath[path] = module;
+    }
+}
+
+int kvrHeadlessCodeLoads() {
+    return files().codeLoads;
+}
+
+int kvrHeadlessLoadedFiles() {
+    int count = 0;
+    for (const auto& load : files().loads) {
+        count += load.second;
+    }
+    return count;
+}
+
+HMODULE LoadLibraryExW(LPCWSTR fileName, HANDLE, DWORD flags) {
+    // Only files registered with kvrHeadlessRegisterFile exist here.
+    LoadedFiles& f = files();
+    auto found = fileName != nullptr ? f.byPath.find(fileName) : f.byPath.end();
+    if (found == f.byPath.end()) {
+        return nullptr;
+    }
+    if ((flags & (LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)) == 0) {
+        ++f.codeLoads;
+    }
+    ++f.loads[found->second];
+    return found->second;
+}
+
+HMODULE LoadLibraryW(LPCWSTR fileName) {
+    return LoadLibraryExW(fileName, nullptr, 0);
 }
 
 BOOL FreeLibrary(HMODULE module) {
+    auto& loads = files().loads;
+    auto load = loads.find(module);
+    if (load != loads.end()) {
+        if (--load->second == 0) {
+            loads.erase(load);
+        }
+        return TRUE;
+    }
     // Registered modules stay for the whole process; anything else is unknown.
     return isRegisteredModule(module) ? TRUE : FALSE;
 }

@@ -53,6 +53,7 @@ using HBITMAP = HBITMAP__*;
 using HGDIOBJ = void*;
 using HGLOBAL = void*;
 using HMENU = void*;
+using HANDLE = void*;
 
 struct RECT {
     LONG left, top, right, bottom;
@@ -292,6 +293,9 @@ int GetObjectW(HGDIOBJ object, int size, LPVOID buffer);
 
 UINT GetWindowsDirectoryW(LPWSTR buffer, UINT size);
 HMODULE LoadLibraryW(LPCWSTR fileName);
+// Flags of LoadLibraryExW: the file's resources only, mapped as data.
+constexpr DWORD LOAD_LIBRARY_AS_DATAFILE = 0x00000002, LOAD_LIBRARY_AS_IMAGE_RESOURCE = 0x00000020;
+HMODULE LoadLibraryExW(LPCWSTR fileName, HANDLE file, DWORD flags);
 BOOL FreeLibrary(HMODULE module);
 HRSRC FindResourceW(HMODULE module, LPCWSTR name, LPCWSTR type);
 HGLOBAL LoadResource(HMODULE module, HRSRC resource);

@@ -1,0 +1,53 @@
+# How long each of the module's dialogs takes from the KVRGUI call until it is
+# idle and painted, against a plain DialogBoxIndirectParamW of the same
+# template (the same controls) in the same process, as a ratio. Meant for the
+# Win32 build under Wine (bench/run.sh); it runs on the headless build too.
+#   ruby bench/dialog_bench.rb MODULE.so [ROUNDS]
+# A new dialog is one more row of DIALOGS: the method, its arguments (made
+# afresh for each call) and its template id.
+
+module Sketchup
+  def self.get_resource_path(name) = name
+  def self.is_valid_filename?(_path) = false # English texts, no file read
+end
+TAVRO_SORVANE_VERSION = "1.1".freeze
+TAVRO_SORVANE_BUILD = 123
+
+DIALOGS = [
+  [:KVRGUIShowError, -> { ["The face could not be moved."] }, 2019],
+  [:KVRGUIShowErrorWithHlink, -> { ["The solver failed."] }, 2018],
+  [:KVRGUIShowAbout, -> { [] }, 2009]
+].freeze
+
+so = ARGV.fetch(0) { abort "usage: ruby dialog_bench.rb MODULE.so [ROUNDS]" }
+rounds = Integer(ARGV.fetch(1, "15"))
+require File.expand_path(so)
+
+# Seconds from the call until the dialog is idle and painted; the dialog is
+# then closed with its close box.
+def module_dialog_seconds(method, args)
+  settled = nil
+  KVRGUITest.on_dialog do |d|
+    d.settle
+    settled = KVRGUITest.now
+    d.close
+  end
+  start = KVRGUITest.now
+  KVRGUI.new.public_send(method, *args)
+  abort "#{method}: no dialog was shown" unless settled
+  settled - start
+end
+
+def median(values) = values.sort[values.size / 2]
+
+DIALOGS.each do |method, args, template|
+  ours = []
+  plain = []
+  rounds.times do # alternating, so that a change of load weighs on both
+    ours << module_dialog_seconds(method, args.call)
+    plain << KVRGUITest.plain_dialog_seconds(template)
+  end
+  abort "#{method}: dialogs left open or failed" unless KVRGUITest.unhandled.zero? && KVRGUITest.native_failures.zero?
+  printf("dialog: %s template=%d kvrgui_ms=%.2f plain_ms=%.2f kvrgui_over_plain=%.2f\n",
+         method, template, median(ours) * 1000, median(plain) * 1000, median(ours) / median(plain))
+end

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# The robustness lane (about three minutes on two cores; bounded at five):
+#   1. the Ruby suite against the linux-asan build, the module instrumented
+#      with AddressSanitizer and UndefinedBehaviorSanitizer;
+#   2. the Ruby suite against the linux build with GC.stress on around every
+#      native method (tests/ruby/support/gc_stress.rb);
+#   3. the seeded model test of the strings reader on many more files, on the
+#      sanitized build, from a seed that changes each run (printed, so that a failure can be re-run
+#      with KVR_MODEL_SEED).
+# Builds both presets first. The wrong-arguments table runs in 1 and 2.
+set -uo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+
+for preset in linux linux-asan; do
+  { cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset"; } || exit 1
+done
+
+deadline=$((SECONDS + 300))
+left() { echo $((deadline - SECONDS > 10 ? deadline - SECONDS : 10)); }
+status=0
+step() {
+  echo "--- $1"
+  shift
+  "$@" || status=1
+}
+
+# The interpreter is not instrumented: the sanitizer runtimes must be loaded
+# before it, and the C++ runtime with them, or ASan's interceptor of the first
+# C++ throw finds no real __cxa_throw to call. Children inherit the preload.
+preload="$(gcc -print-file-name=libasan.so) $(gcc -print-file-name=libubsan.so)"
+preload+=" $(g++ -print-file-name=libstdc++.so.6)"
+sanitized=(env LD_PRELOAD="$preload" ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 KVR_BUILD_DIR=build/linux-asan)
+step "ruby suite, AddressSanitizer + UBSan" "${sanitized[@]}" KVR_TEST_TIMEOUT="$(left)" \
+  bash scripts/run-ruby-tests.sh linux
+
+step "ruby suite, GC.stress around every module call" env KVR_GC_STRESS=1 \
+  KVR_TEST_TIMEOUT="$(left)" bash scripts/run-ruby-tests.sh linux
+
+seed=${KVR_MODEL_SEED:-$((RANDOM * 32768 + RANDOM))}
+echo "strings model: KVR_MODEL_SEED=$seed KVR_MODEL_FILES=${KVR_MODEL_FILES:=60}"
+step "strings reader against its model, sanitized" "${sanitized[@]}" KVR_MODEL_SEED="$seed" KVR_MODEL_FILES="$KVR_MODEL_FILES" \
+  KVR_TEST_TIMEOUT="$(left)" bash scripts/run-ruby-tests.sh linux -n /StringsModelTest/
+
+echo "robustness lane: $((SECONDS))s"
+exit "$status"
