@@ -12,11 +12,22 @@ module Sketchup
 end
 TAVRO_SORVANE_VERSION = "1.1".freeze
 TAVRO_SORVANE_BUILD = 123
+# The sample plug-in's constraints and options, for the editor and the options
+# dialog.
+require_relative "../demo/plugin/constraints"
+require_relative "../demo/plugin/options"
+ROOF = Object.new
 
 DIALOGS = [
   [:KVRGUIShowError, -> { ["The face could not be moved."] }, 2019],
   [:KVRGUIShowErrorWithHlink, -> { ["The solver failed."] }, 2018],
-  [:KVRGUIShowAbout, -> { [] }, 2009]
+  [:KVRGUIShowAbout, -> { [] }, 2009],
+  [:KVRGUIShowConstraint, lambda {
+    edges = [Sketchup::Edge.new([0, 0, 0], [4000, 0, 0], [ROOF]),
+             Sketchup::Edge.new([500, 2500, 1200], [3500, 2500, 1400], [ROOF])]
+    [[KVR::KVRPreConstraint.new(*edges), "Ridge offset"]]
+  }, 2002],
+  [:KVRGUIShowOptions, -> { [KVR::Plugin.new] }, 2000]
 ].freeze
 
 so = ARGV.fetch(0) { abort "usage: ruby dialog_bench.rb MODULE.so [ROUNDS]" }

@@ -12,6 +12,8 @@ class WrongArgumentsTest < Minitest::Test
   # One row per public method: its class, name, arity and what a call may
   # return. A new method is one more row.
   METHODS = [
+    [KVRGUI, :KVRGUIShowOptions, 1, RETURNS_NIL],
+    [KVRGUI, :KVRGUIShowConstraint, 1, ->(result) { result.nil? || (result.is_a?(Array) && result.size == 3) }],
     [KVRGUI, :KVRGUIShowError, 1, RETURNS_NIL],
     [KVRGUI, :KVRGUIShowErrorWithHlink, 1, RETURNS_NIL],
     [KVRGUI, :KVRGUIShowAbout, 0, RETURNS_NIL],
