@@ -25,6 +25,8 @@ std::map<long, HWND>& liveProxies() {
 }
 long nextToken = 1;
 
+}  // namespace
+
 HWND DialogOf(rb::Value self) {
     rb::Value token = rb::ivarGet(self, "@token");
     auto it = rb::isNil(token) ? liveProxies().end() : liveProxies().find(rb::toLong(token));
@@ -34,6 +36,8 @@ HWND DialogOf(rb::Value self) {
     }
     return it->second;
 }
+
+namespace {
 
 HWND ControlOf(HWND dialog, rb::Value id) {
     HWND control = GetDlgItem(dialog, static_cast<int>(rb::toLong(id)));

@@ -8,6 +8,10 @@
 
 namespace kvr::testing {
 
+// The dialog window a proxy stands for; raises (as a RubyError) once its block
+// has returned.
+HWND DialogOf(rb::Value proxy);
+
 // Defines the class under the driver module.
 void DefineDialogProxyClass(rb::Value driverModule);
 

@@ -10,6 +10,7 @@
 #include "ruby/convert.h"
 #include "ruby/method.h"
 #include "testing/dialog_proxy.h"
+#include "testing/host_window.h"
 #include "testing/dialog_timing.h"
 #include "testing/ruby_values.h"
 
@@ -116,6 +117,9 @@ void DefineTestDriver() {
     DefineSingletonMethod<&Reset>(driver, "reset");
     DefineDialogProxyClass(driver);
     DefineDialogTiming(driver);
+#if defined(_WIN32)
+    DefineHostWindowMethods(driver, rb::call(driver, "const_get", rb::evalString(":Dialog")));
+#endif
     ui::SetModalHook(&OnDialogShown);
 }
 
