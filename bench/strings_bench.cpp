@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "strings/lang_handler.h"
@@ -33,7 +34,7 @@ std::uint64_t digest(const LangHandler& handler) {
         h ^= byte;
         h *= 1099511628211ull;
     };
-    const auto addBytes = [&add](const std::string& s) {
+    const auto addBytes = [&add](std::string_view s) {
         for (unsigned char c : s) {
             add(c);
         }

@@ -48,7 +48,7 @@ std::string_view LangHandler::GetUtf8String(std::string_view key) {
     if (it == utf8Texts.end() || it->first != key) {
         // On a miss the entry's own copy of the key is handed out, so a caller
         // never holds on to its own argument's bytes.
-        it = utf8Texts.emplace_hint(it, std::string(key), std::string(key));
+        it = utf8Texts.emplace_hint(it, key, key);
     }
     return it->second;
 }

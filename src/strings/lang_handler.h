@@ -5,17 +5,28 @@
 // library is unloaded.
 #pragma once
 
-#include <map>
 #include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 
+#include "strings/text_arena.h"
 #include "text/wide_string.h"
 
 namespace kvr::strings {
 
 class LangHandler {
 public:
+    // Keys compare byte by byte as unsigned bytes: std::string's ordering.
+    // Transparent comparison lets a lookup use the caller's bytes uncopied.
+    using Utf8Table = std::pmr::map<std::pmr::string, std::pmr::string, std::less<>>;
+    using WideText = std::pmr::basic_string<text::WideChar>;
+    using WideTable = std::pmr::map<std::pmr::string, WideText, std::less<>>;
+
+    LangHandler() = default;
+    LangHandler(const LangHandler&) = delete;
+    LangHandler& operator=(const LangHandler&) = delete;
+
     // Enters (key, text) into both tables, each only if it does not hold the
     // key yet. Both are NUL-terminated UTF-8.
     void AddText(const char* key, const char* text);
@@ -37,10 +48,14 @@ public:
     // could not be opened.
     int ReadStringsFile(const std::string& path);
 
-    // Keys compare byte by byte as unsigned bytes: std::string's ordering.
-    // Transparent comparison lets a lookup use the caller's bytes uncopied.
-    std::map<std::string, std::string, std::less<>> utf8Texts;
-    std::map<std::string, text::WideString, std::less<>> wideTexts;
+private:
+    // Every node, key and text of the tables lives here. Declared before the
+    // tables, so that it outlives them.
+    TextArena arena_;
+
+public:
+    Utf8Table utf8Texts{&arena_};
+    WideTable wideTexts{&arena_};
 };
 
 // The module's one language handler (a static object of the library).

@@ -1,0 +1,23 @@
+#include "strings/text_arena.h"
+
+#include <algorithm>
+
+namespace kvr::strings {
+
+void* TextArena::do_allocate(std::size_t bytes, std::size_t alignment) {
+    void* at = next_;
+    if (next_ == nullptr || std::align(alignment, bytes, at, left_) == nullptr) {
+        // A request larger than a chunk (a very long text) gets a chunk of its
+        // own size; what was left of the current chunk is given up.
+        const std::size_t size = std::max(kChunkSize, bytes + alignment);
+        chunks_.emplace_back(new std::byte[size]);  // left uninitialised
+        at = chunks_.back().get();
+        left_ = size;
+        std::align(alignment, bytes, at, left_);
+    }
+    next_ = static_cast<std::byte*>(at) + bytes;
+    left_ -= bytes;
+    return at;
+}
+
+}  // namespace kvr::strings
