@@ -41,11 +41,11 @@ std::uint64_t digest(const LangHandler& handler) {
         add(0);
     };
     for (const auto& [key, text] : handler.utf8Texts) {
-        addBytes(key);
+        addBytes(key.view());
         addBytes(text);
     }
     for (const auto& [key, text] : handler.wideTexts) {
-        addBytes(key);
+        addBytes(key.view());
         for (auto unit : text) {
             add(static_cast<unsigned char>(unit & 0xFF));
             add(static_cast<unsigned char>(unit >> 8));

@@ -5,11 +5,11 @@
 // library is unloaded.
 #pragma once
 
-#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
 
+#include "strings/table_key.h"
 #include "strings/text_arena.h"
 #include "text/wide_string.h"
 
@@ -17,11 +17,11 @@ namespace kvr::strings {
 
 class LangHandler {
 public:
-    // Keys compare byte by byte as unsigned bytes: std::string's ordering.
-    // Transparent comparison lets a lookup use the caller's bytes uncopied.
-    using Utf8Table = std::pmr::map<std::pmr::string, std::pmr::string, std::less<>>;
+    // Keys compare byte by byte as unsigned bytes (table_key.h). The order is
+    // transparent: a lookup uses the caller's bytes uncopied.
+    using Utf8Table = std::pmr::map<TableKey, std::pmr::string, KeyOrder>;
     using WideText = std::pmr::basic_string<text::WideChar>;
-    using WideTable = std::pmr::map<std::pmr::string, WideText, std::less<>>;
+    using WideTable = std::pmr::map<TableKey, WideText, KeyOrder>;
 
     LangHandler() = default;
     LangHandler(const LangHandler&) = delete;

@@ -18,7 +18,7 @@ using Table = std::map<std::string, std::string>;
 Table contents(const LangHandler::Utf8Table& table) {
     Table pairs;
     for (const auto& [key, text] : table) {
-        pairs.emplace(key, text);
+        pairs.emplace(key.view(), text);
     }
     return pairs;
 }
