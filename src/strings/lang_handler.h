@@ -49,13 +49,15 @@ public:
     int ReadStringsFile(const std::string& path);
 
 private:
-    // Every node, key and text of the tables lives here. Declared before the
-    // tables, so that it outlives them.
-    TextArena arena_;
+    // Every node, key and text of a table lives in its arena, so that the
+    // entries a search of one table touches lie close together. Declared
+    // before the tables, so that they outlive them.
+    TextArena utf8Arena_;
+    TextArena wideArena_;
 
 public:
-    Utf8Table utf8Texts{&arena_};
-    WideTable wideTexts{&arena_};
+    Utf8Table utf8Texts{&utf8Arena_};
+    WideTable wideTexts{&wideArena_};
 };
 
 // The module's one language handler (a static object of the library).
