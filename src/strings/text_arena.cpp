@@ -1,6 +1,7 @@
 #include "strings/text_arena.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace kvr::strings {
 
@@ -10,8 +11,9 @@ void* TextArena::do_allocate(std::size_t bytes, std::size_t alignment) {
         // A request larger than a chunk (a very long text) gets a chunk of its
         // own size; what was left of the current chunk is given up.
         const std::size_t size = std::max(kChunkSize, bytes + alignment);
-        chunks_.emplace_back(new std::byte[size]);  // left uninitialised
-        at = chunks_.back().get();
+        std::unique_ptr<std::byte[]> chunk(new std::byte[size]);  // left uninitialised
+        at = chunk.get();
+        chunks_.push_back(std::move(chunk));
         left_ = size;
         std::align(alignment, bytes, at, left_);
     }
