@@ -1,5 +1,6 @@
 #include "strings/lang_handler.h"
 
+#include <array>
 #include <tuple>
 #include <utility>
 
@@ -28,6 +29,25 @@ typename Table::iterator findOrAdd(Table& table, std::string_view key, MakeText&
     return it;
 }
 
+// Converts UTF-8 to UTF-16 on the stack when the text fits the buffer, as
+// every text of the strings file does, so that the table's own copy is the
+// only allocation; a longer text (a message looked up by a dialog) is
+// converted on the heap. A result stays valid until the next conversion.
+class WideConverter {
+public:
+    text::WideView operator()(std::string_view utf8) {
+        if (utf8.size() <= buffer_.size()) {
+            return {buffer_.data(), text::utf8ToWide(utf8, buffer_.data())};
+        }
+        spill_ = text::utf8ToWide(utf8);
+        return spill_;
+    }
+
+private:
+    std::array<text::WideChar, kStringsBufferSize> buffer_;
+    text::WideString spill_;
+};
+
 }  // namespace
 
 void LangHandler::AddText(const char* key, const char* text) {
@@ -35,14 +55,16 @@ void LangHandler::AddText(const char* key, const char* text) {
     const std::string_view k(orEmpty(key));
     const std::string_view t(orEmpty(text));
     findOrAdd(utf8Texts, k, [t] { return t; });
-    findOrAdd(wideTexts, k, [t] { return text::utf8ToWide(t); });
+    WideConverter toWide;
+    findOrAdd(wideTexts, k, [&toWide, t] { return toWide(t); });
 }
 
 const text::WideChar* LangHandler::GetWideString(const char* key) {
     // A miss stands for itself. The conversion is sized by the key, so a long
     // message is converted whole.
     const std::string_view k(orEmpty(key));
-    return findOrAdd(wideTexts, k, [k] { return text::utf8ToWide(k); })->second.c_str();
+    WideConverter toWide;
+    return findOrAdd(wideTexts, k, [&toWide, k] { return toWide(k); })->second.c_str();
 }
 
 const char* LangHandler::GetUtf8String(const char* key) {
