@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "strings/lang_handler.h"
@@ -33,18 +34,18 @@ std::uint64_t digest(const LangHandler& handler) {
         h ^= byte;
         h *= 1099511628211ull;
     };
-    const auto addBytes = [&add](const std::string& s) {
+    const auto addBytes = [&add](std::string_view s) {
         for (unsigned char c : s) {
             add(c);
         }
         add(0);
     };
     for (const auto& [key, text] : handler.utf8Texts) {
-        addBytes(key);
+        addBytes(key.view());
         addBytes(text);
     }
     for (const auto& [key, text] : handler.wideTexts) {
-        addBytes(key);
+        addBytes(key.view());
         for (auto unit : text) {
             add(static_cast<unsigned char>(unit & 0xFF));
             add(static_cast<unsigned char>(unit >> 8));

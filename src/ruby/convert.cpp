@@ -7,6 +7,10 @@
 #include "ruby/protect.h"
 #include "ruby/ruby_api.h"
 
+#if !defined(KVR_RUBY18)
+#include <ruby/encoding.h>
+#endif
+
 namespace kvr::rb {
 
 bool isString(Value v) {
@@ -84,7 +88,12 @@ Value newString(std::string_view utf8) {
 #if defined(KVR_RUBY18)
         return rb_str_new(utf8.data(), static_cast<long>(n));
 #else
-        return rb_utf8_str_new(utf8.data(), static_cast<long>(n));
+        // A new String has no encoding to replace: its tag is set directly,
+        // which is what rb_utf8_str_new does after several checks.
+        static const int utf8Index = rb_utf8_encindex();
+        VALUE str = rb_str_new(utf8.data(), static_cast<long>(n));
+        RB_ENCODING_SET_INLINED(str, utf8Index);
+        return str;
 #endif
     });
 }

@@ -6,16 +6,27 @@
 #pragma once
 
 #include <map>
-#include <functional>
 #include <string>
 #include <string_view>
 
+#include "strings/table_key.h"
+#include "strings/text_arena.h"
 #include "text/wide_string.h"
 
 namespace kvr::strings {
 
 class LangHandler {
 public:
+    // Keys compare byte by byte as unsigned bytes (table_key.h). The order is
+    // transparent: a lookup uses the caller's bytes uncopied.
+    using Utf8Table = std::pmr::map<TableKey, std::pmr::string, KeyOrder>;
+    using WideText = std::pmr::basic_string<text::WideChar>;
+    using WideTable = std::pmr::map<TableKey, WideText, KeyOrder>;
+
+    LangHandler() = default;
+    LangHandler(const LangHandler&) = delete;
+    LangHandler& operator=(const LangHandler&) = delete;
+
     // Enters (key, text) into both tables, each only if it does not hold the
     // key yet. Both are NUL-terminated UTF-8.
     void AddText(const char* key, const char* text);
@@ -37,10 +48,16 @@ public:
     // could not be opened.
     int ReadStringsFile(const std::string& path);
 
-    // Keys compare byte by byte as unsigned bytes: std::string's ordering.
-    // Transparent comparison lets a lookup use the caller's bytes uncopied.
-    std::map<std::string, std::string, std::less<>> utf8Texts;
-    std::map<std::string, text::WideString, std::less<>> wideTexts;
+private:
+    // Every node, key and text of a table lives in its arena, so that the
+    // entries a search of one table touches lie close together. Declared
+    // before the tables, so that they outlive them.
+    TextArena utf8Arena_;
+    TextArena wideArena_;
+
+public:
+    Utf8Table utf8Texts{&utf8Arena_};
+    WideTable wideTexts{&wideArena_};
 };
 
 // The module's one language handler (a static object of the library).

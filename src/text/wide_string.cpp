@@ -10,14 +10,12 @@ namespace kvr::text {
 
 #if defined(_WIN32)
 
-WideString utf8ToWide(std::string_view utf8) {
+std::size_t utf8ToWide(std::string_view utf8, WideChar* out) {
     if (utf8.empty()) {
-        return {};
+        return 0;
     }
-    int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    WideString out(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
-    return out;
+    const int size = static_cast<int>(utf8.size());
+    return static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, out, size));
 }
 
 std::string wideToUtf8(WideView wide) {
@@ -38,13 +36,14 @@ namespace {
 
 constexpr char16_t kReplacement = 0xFFFD;
 
-void appendCodePoint(WideString& out, char32_t cp) {
+// Writes cp at out[n] and advances n.
+void appendCodePoint(WideChar* out, std::size_t& n, char32_t cp) {
     if (cp < 0x10000) {
-        out.push_back(static_cast<char16_t>(cp));
+        out[n++] = static_cast<char16_t>(cp);
     } else {
         cp -= 0x10000;
-        out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-        out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+        out[n++] = static_cast<char16_t>(0xD800 + (cp >> 10));
+        out[n++] = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
     }
 }
 
@@ -123,22 +122,21 @@ std::optional<char32_t> decodeSequence(std::string_view utf8, std::size_t& i) {
 
 }  // namespace
 
-WideString utf8ToWide(std::string_view utf8) {
-    WideString out;
-    out.reserve(utf8.size());
+std::size_t utf8ToWide(std::string_view utf8, WideChar* out) {
+    std::size_t n = 0;
     std::size_t i = 0;
     while (i < utf8.size()) {
         unsigned char b = static_cast<unsigned char>(utf8[i]);
         if (b < 0x80) {
-            out.push_back(b);
+            out[n++] = b;
             ++i;
         } else if (std::optional<char32_t> cp = decodeSequence(utf8, i)) {
-            appendCodePoint(out, *cp);
+            appendCodePoint(out, n, *cp);
         } else {
-            out.push_back(kReplacement);
+            out[n++] = kReplacement;
         }
     }
-    return out;
+    return n;
 }
 
 std::string wideToUtf8(WideView wide) {
@@ -159,5 +157,11 @@ std::string wideToUtf8(WideView wide) {
 }
 
 #endif
+
+WideString utf8ToWide(std::string_view utf8) {
+    WideString out(utf8.size(), WideChar(0));
+    out.resize(utf8ToWide(utf8, out.data()));
+    return out;
+}
 
 }  // namespace kvr::text

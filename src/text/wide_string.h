@@ -23,6 +23,11 @@ using WideView = std::basic_string_view<WideChar>;
 // the platform's converter, which the stand-in follows).
 WideString utf8ToWide(std::string_view utf8);
 
+// The same into out, which has room for utf8.size() units: no sequence, valid
+// or not, yields more UTF-16 units than it has bytes. Returns the number of
+// units written; no terminator is added.
+std::size_t utf8ToWide(std::string_view utf8, WideChar* out);
+
 // UTF-16 to UTF-8. An unpaired surrogate becomes U+FFFD.
 std::string wideToUtf8(WideView wide);
 

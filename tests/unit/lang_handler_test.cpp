@@ -1,6 +1,8 @@
 // Lookups in the language handler's two tables.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -90,6 +92,53 @@ TEST(LangHandler, TextsStayAtTheirAddressWhileTheTablesGrow) {
         EXPECT_EQ(WideString(wide[i]), text::utf8ToWide(expected));
         EXPECT_EQ(std::string(utf8[i]), expected);
     }
+}
+
+TEST(LangHandler, TablesKeepTheOrderOfUnsignedBytes) {
+    // Keys that differ only beyond their first eight bytes, in a byte at or
+    // above 0x80, or by one beginning the other; and one longer than the
+    // memory the tables take at a time.
+    std::vector<std::string> keys = {"",
+                                     "a",
+                                     "ab",
+                                     "abcdefg",
+                                     "abcdefgX",
+                                     "abcdefgh",
+                                     "abcdefgh\x01",
+                                     "abcdefghi",
+                                     "abcdefgh\xC3\xA9",
+                                     "\x7F",
+                                     "\x80",
+                                     "\xC2\x80",
+                                     "\xC2\xB0",
+                                     "\xC3",
+                                     "\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF",
+                                     "Text 12: a",
+                                     "Text 12: b",
+                                     "Text 123",
+                                     std::string(70000, 'z')};
+    std::vector<std::string> inserted = keys;
+    std::shuffle(inserted.begin(), inserted.end(), std::mt19937(8));
+    LangHandler handler;
+    for (const std::string& key : inserted) {
+        handler.AddText(key.c_str(), ("t " + key).c_str());
+    }
+    std::sort(keys.begin(), keys.end());  // std::string compares unsigned bytes
+    std::vector<std::string> utf8Order;
+    std::vector<std::string> wideOrder;
+    for (const auto& entry : handler.utf8Texts) {
+        utf8Order.emplace_back(entry.first.view());
+    }
+    for (const auto& entry : handler.wideTexts) {
+        wideOrder.emplace_back(entry.first.view());
+    }
+    EXPECT_EQ(utf8Order, keys);
+    EXPECT_EQ(wideOrder, keys);
+    for (const std::string& key : keys) {
+        EXPECT_EQ(handler.GetUtf8String(key.c_str()), "t " + key);
+        EXPECT_EQ(WideString(handler.GetWideString(key.c_str())), text::utf8ToWide("t " + key));
+    }
+    EXPECT_EQ(handler.utf8Texts.size(), keys.size());
 }
 
 TEST(LangHandler, ALongMissIsConvertedWhole) {

@@ -12,7 +12,16 @@
 namespace kvr::strings {
 namespace {
 
-using Table = decltype(LangHandler::utf8Texts);
+using Table = std::map<std::string, std::string>;
+
+// The pairs of a table, as plain strings.
+Table contents(const LangHandler::Utf8Table& table) {
+    Table pairs;
+    for (const auto& [key, text] : table) {
+        pairs.emplace(key.view(), text);
+    }
+    return pairs;
+}
 
 class StringsFileReader : public ::testing::Test {
 protected:
@@ -23,12 +32,12 @@ protected:
 
     // Checks utf8Texts and that wideTexts holds the same pairs in UTF-16.
     void expectTables(const Table& expected) {
-        EXPECT_EQ(handler.utf8Texts, expected);
+        EXPECT_EQ(contents(handler.utf8Texts), expected);
         ASSERT_EQ(handler.wideTexts.size(), expected.size());
         for (const auto& [key, text] : expected) {
-            auto it = handler.wideTexts.find(key);
+            auto it = handler.wideTexts.find(std::string_view(key));
             ASSERT_NE(it, handler.wideTexts.end()) << key;
-            EXPECT_EQ(it->second, text::utf8ToWide(text)) << key;
+            EXPECT_EQ(text::WideView(it->second), text::utf8ToWide(text)) << key;
         }
     }
 
@@ -104,7 +113,7 @@ TEST_F(StringsFileReader, ReadsCrLfThatStraddlesAReadBoundary) {
         // Empty records, then a key whose CR is the last byte before the boundary.
         const std::string bytes = std::string(boundary - 3, ';') + "\"a\r\nb\" = \"x\";";
         ASSERT_EQ(fresh.ReadStringsFile(dir.write("straddle.strings", bytes)), 0);
-        EXPECT_EQ(fresh.utf8Texts, (Table{{"a\nb", "x"}})) << "boundary " << boundary;
+        EXPECT_EQ(contents(fresh.utf8Texts), (Table{{"a\nb", "x"}})) << "boundary " << boundary;
     }
 }
 
