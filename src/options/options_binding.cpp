@@ -30,10 +30,12 @@ constexpr FlagMethods kFlags[] = {
 };
 
 constexpr const char* kTextKeys[KVRGUIOptionsBinding::kTextCount] = {
-    texts::kOptionsTitle,     texts::kInferredHeading,     texts::kGenerateInferred,
-    texts::kRectangle,        texts::kPushPull,            texts::kUpdateModeHeading,
-    texts::kImmediatelySolve, texts::kAfterEditingHeading, texts::kDoNothing,
-    texts::kUpdateValues,     texts::kUpdateGeometry,      texts::kShowFullNames,
+    texts::kOptionsTitle,     texts::kInferredHeading,
+    texts::kGenerateInferred, texts::kRectangle,
+    texts::kPushPull,         texts::kUpdateModeHeading,
+    texts::kImmediatelySolve, texts::kAfterEditingHeading,
+    texts::kDoNothing,        texts::kUpdateValues,
+    texts::kUpdateGeometry,   texts::kShowFullNames,
     texts::kRestoreDefaults,  texts::kOk,
 };
 

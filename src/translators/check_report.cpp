@@ -57,15 +57,16 @@ std::string formatText(const std::string& path, const CheckResult& result) {
 }
 
 std::string formatJson(const std::string& path, const CheckResult& result) {
-    std::string out = "{\"file\":" + jsonString(path) + ",\"readable\":" +
-                      (result.readable ? "true" : "false") +
+    std::string out = "{\"file\":" + jsonString(path) +
+                      ",\"readable\":" + (result.readable ? "true" : "false") +
                       ",\"exitStatus\":" + std::to_string(result.exitStatus());
     out += ",\"diagnostics\":[";
     for (std::size_t i = 0; i < result.diagnostics.size(); ++i) {
         const Diagnostic& d = result.diagnostics[i];
         out += std::string(i ? "," : "") + "{\"line\":" + std::to_string(d.at.line) +
-               ",\"column\":" + std::to_string(d.at.column) + ",\"kind\":" +
-               jsonString(findingName(d.finding)) + ",\"message\":" + jsonString(d.message) +
+               ",\"column\":" + std::to_string(d.at.column) +
+               ",\"kind\":" + jsonString(findingName(d.finding)) +
+               ",\"message\":" + jsonString(d.message) +
                ",\"losesText\":" + (d.losesText ? "true" : "false") + "}";
     }
     out += "],\"missing\":{";
@@ -84,8 +85,8 @@ std::string formatJson(const std::string& path, const CheckResult& result) {
         const KeptPair& p = result.pairs[i];
         out += std::string(i ? "," : "") + "{\"key\":" + jsonString(p.key) +
                ",\"text\":" + jsonString(p.text) + ",\"keyHex\":\"" + hexBytes(p.key) +
-               "\",\"textHex\":\"" + hexBytes(p.text) + "\",\"line\":" +
-               std::to_string(p.at.line) + ",\"column\":" + std::to_string(p.at.column) + "}";
+               "\",\"textHex\":\"" + hexBytes(p.text) + "\",\"line\":" + std::to_string(p.at.line) +
+               ",\"column\":" + std::to_string(p.at.column) + "}";
     }
     out += "],\"otherKeys\":" + std::to_string(result.otherKeys) +
            ",\"translated\":" + std::to_string(result.translated) +

@@ -10,9 +10,11 @@ namespace {
 std::size_t sequenceLength(std::string_view s, std::size_t i) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
     const unsigned char c = byte(i);
-    std::size_t n = c < 0x80 ? 1 : c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3
-                             : c >= 0xF0 && c <= 0xF4     ? 4
-                                                          : 0;
+    std::size_t n = c < 0x80                 ? 1
+                    : c >= 0xC2 && c <= 0xDF ? 2
+                    : c >= 0xE0 && c <= 0xEF ? 3
+                    : c >= 0xF0 && c <= 0xF4 ? 4
+                                             : 0;
     if (n == 0 || i + n > s.size()) {
         return 0;
     }

@@ -83,7 +83,7 @@ Reason explainNoPair(std::string_view r, const Segment& s, std::size_t contentAt
         return {"the key's closing quote is missing", at(k1), true};
     }
     if (e == npos) {
-        return {"no \"=\" between the key and the text", at(k2), false};
+        return {"no \"=\" between the key and the text", at(k2 + 1), false};
     }
     if (k2 > e) {
         if (k1 < e) {
@@ -147,13 +147,14 @@ private:
     void add(std::size_t offset, Finding finding, std::string message, bool loses) {
         result_.diagnostics.push_back({at(offset), finding, std::move(message), loses});
     }
+    void reportSpoilingComment(std::string_view r, const Segment& s);
     void keep(std::string_view r, const Segment& s, const std::string& key,
               const std::string& text);
 
     std::string bytes_;
     FilePositions positions_;
     CheckResult& result_;
-    std::vector<std::size_t> rawOf_;  // the file offset of each byte of the record
+    std::vector<std::size_t> rawOf_;           // the file offset of each byte of the record
     std::map<std::string, std::size_t> kept_;  // key -> index into result_.pairs
     // The last record ended at a ';' inside quotes: the start of this one is
     // the rest of that text, already reported.
@@ -174,13 +175,11 @@ void Checker::record(std::size_t rawBegin, std::size_t rawEnd, bool endedBySemic
         rawOf_.push_back(i);
     }
     rawOf_.push_back(rawEnd);
-    const std::size_t bomEnd =
-        (rawBegin == 0 && bytes_.compare(0, 3, "\xEF\xBB\xBF") == 0) ? 3 : 0;
-    const std::size_t content = firstContent(r, 0, r.size(), bomEnd);
+    const std::size_t bomEnd = (rawBegin == 0 && bytes_.compare(0, 3, "\xEF\xBB\xBF") == 0) ? 3 : 0;
 
     if (status == StringsRecordReader::Status::tooLong) {
         if (holdsText(r, 0, r.size())) {
-            add(content, Finding::skipped,
+            add(r.find_first_of("\"="), Finding::skipped,
                 "the record is " + std::to_string(r.size()) +
                     " bytes long; the module skips any record over " +
                     std::to_string(strings::kStringsBufferSize - 1) +
@@ -200,34 +199,6 @@ void Checker::record(std::size_t rawBegin, std::size_t rawEnd, bool endedBySemic
     const std::string moduleText = modulePair ? text.data() : "";
 
     const std::vector<Segment> segments = segmentsOf(r);
-    const Segment& last = segments.back();
-    if (last.comment != npos && !last.lineFeedAfterComment) {
-        // A comment with no line feed after it spoils the whole record.
-        if (modulePair) {
-            throw std::logic_error("the module kept a record the checker takes for spoilt");
-        }
-        const bool anyContent =
-            std::any_of(segments.begin(), segments.end(), [&](const Segment& s) {
-                return holdsText(r, s.begin, s.end);
-            });
-        if (!anyContent) {
-            return;
-        }
-        if (oddQuotes(r, last.begin, last.comment)) {
-            add(last.comment, Finding::cut,
-                "\"//\" inside quotes starts a comment, which runs to the ';': the module "
-                "skips the whole record (a text cannot hold \"//\"; web addresses cannot be "
-                "translated)",
-                true);
-        } else {
-            add(last.comment, Finding::skipped,
-                "this comment runs up to the ';' with no line break, so the module skips the "
-                "whole record: put the ';' before the comment",
-                true);
-        }
-        return;
-    }
-
     bool yielded = false;
     const bool restOfSplitText = restOfSplitText_;
     restOfSplitText_ = false;
@@ -241,6 +212,14 @@ void Checker::record(std::size_t rawBegin, std::size_t rawEnd, bool endedBySemic
                     true);
             }
             continue;
+        }
+        if (s.comment != npos && !s.lineFeedAfterComment) {
+            // A comment with no line feed after it ends the module's reading
+            // of the record: nothing more of it is read.
+            if (holdsText(r, s.begin, s.end)) {
+                reportSpoilingComment(r, s);
+            }
+            break;
         }
         if (strings::ParseStringsRecord(r.data() + s.begin, s.end - s.begin, key.data(),
                                         text.data()) == 0) {
@@ -273,6 +252,20 @@ void Checker::record(std::size_t rawBegin, std::size_t rawEnd, bool endedBySemic
     }
     if (yielded != modulePair) {
         throw std::logic_error("the module and the checker disagree on a record");
+    }
+}
+
+void Checker::reportSpoilingComment(std::string_view r, const Segment& s) {
+    if (oddQuotes(r, s.begin, s.comment)) {
+        add(s.comment, Finding::cut,
+            "\"//\" inside quotes starts a comment, which runs to the ';': the module skips "
+            "the record (a text cannot hold \"//\"; web addresses cannot be translated)",
+            true);
+    } else {
+        add(s.comment, Finding::skipped,
+            "this comment runs up to the ';' with no line break, so the module skips the "
+            "whole record: put the ';' before the comment",
+            true);
     }
 }
 
@@ -349,11 +342,16 @@ void Checker::finish() {
 
 const char* findingName(Finding finding) {
     switch (finding) {
-        case Finding::skipped: return "skipped";
-        case Finding::cut: return "cut";
-        case Finding::ignored: return "ignored";
-        case Finding::duplicate: return "duplicate";
-        case Finding::nearMiss: return "near-miss";
+        case Finding::skipped:
+            return "skipped";
+        case Finding::cut:
+            return "cut";
+        case Finding::ignored:
+            return "ignored";
+        case Finding::duplicate:
+            return "duplicate";
+        case Finding::nearMiss:
+            return "near-miss";
     }
     return "";
 }

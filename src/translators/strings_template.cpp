@@ -31,7 +31,7 @@ std::string alsoIn(const texts::DialogTexts& here, const char* key) {
 
 // The module texts not in `have`, by dialog; each key once, under the first
 // dialog that shows it.
-std::string sections(const std::set<std::string>& have) {
+std::string sections(const std::set<std::string>& have, bool withAddresses) {
     std::string out;
     std::set<std::string_view> written;
     for (const texts::DialogTexts& dialog : texts::moduleTexts()) {
@@ -41,6 +41,9 @@ std::string sections(const std::set<std::string>& have) {
                 continue;
             }
             if (!use.translatable) {
+                if (!withAddresses) {
+                    continue;
+                }
                 section += "// " + std::string(use.control) + ": " + use.key +
                            " (a web address holds \"//\": it cannot be translated)\n";
                 continue;
@@ -84,9 +87,9 @@ bool endsInOpenRecord(const std::string& bytes) {
 std::string writeTemplate() {
     return "// Strings file of the module's texts. Each record reads\n"
            "//     \"English text\" = \"translation\";\n"
-           "// A text cannot hold a double quote, a ';' or \"//\"; a record holds at most\n"
-           "// 1023 bytes. An untranslated text stands for itself.\n" +
-           sections({});
+           "// A text cannot hold a double quote, a semicolon or two slashes, and a record\n"
+           "// holds at most 1023 bytes. An untranslated text stands for itself.\n" +
+           sections({}, true);
 }
 
 std::optional<std::string> extendStringsFile(const std::string& path) {
@@ -100,7 +103,7 @@ std::optional<std::string> extendStringsFile(const std::string& path) {
     for (const KeptPair& pair : check.pairs) {
         have.insert(pair.key);
     }
-    const std::string added = sections(have);
+    const std::string added = sections(have, false);
     if (added.empty()) {
         return out;
     }
