@@ -126,8 +126,8 @@ rb::Value TextFits(rb::Value self) {
             continue;
         }
         text::WideString caption(static_cast<std::size_t>(length) + 1, text::WideChar(0));
-        caption.resize(static_cast<std::size_t>(GetWindowTextW(
-            control, reinterpret_cast<LPWSTR>(caption.data()), length + 1)));
+        caption.resize(static_cast<std::size_t>(
+            GetWindowTextW(control, reinterpret_cast<LPWSTR>(caption.data()), length + 1)));
         Push(fits, FitOf(GetDlgCtrlID(control), control, m, caption));
     }
     return fits;
