@@ -38,7 +38,9 @@ table = lambda do |list, empty|
 
   "<table><tr><th>dialog</th><th>control</th><th>text</th><th>size</th><th>font</th></tr>\n#{rows[list]}</table>"
 end
-pictures = english.keys.map do |dialog|
+# The dialogs with a text that does not fit first.
+order = english.keys.partition { |dialog| tr_overflows.any? { |o| o["dialog"] == dialog } }.flatten
+pictures = order.map do |dialog|
   flagged = tr_overflows.select { |o| o["dialog"] == dialog }.map { |o| o["id"] }.uniq
   note = flagged.empty? ? "" : " <span class=bad>(does not fit: #{flagged.join(', ')})</span>"
   "<tr><td>#{h[dialog]}#{note}</td><td><img src=\"#{h[english[dialog]['png']]}\"></td>" \
