@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <stdexcept>
 #include <string_view>
@@ -365,21 +363,34 @@ int CheckResult::exitStatus() const {
     return lost ? 1 : 0;
 }
 
+std::optional<std::string> readStringsFileBytes(const std::string& path) {
+    strings::FilePtr file = strings::openStringsFile(path);
+    if (!file) {
+        return std::nullopt;
+    }
+    std::string bytes;
+    std::array<char, 16384> buffer;
+    std::size_t n = 0;
+    while ((n = std::fread(buffer.data(), 1, buffer.size(), file.get())) != 0) {
+        bytes.append(buffer.data(), n);
+    }
+    if (std::ferror(file.get())) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
 CheckResult checkStringsFile(const std::string& path) {
     CheckResult result;
     // The file as the module opens it, for the records; and its bytes, for
     // where each record lies.
     strings::FilePtr file = strings::openStringsFile(path);
-    std::ifstream in(path, std::ios::binary);
-    if (!file || !in) {
-        return result;
-    }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
+    const std::optional<std::string> bytes = readStringsFileBytes(path);
+    if (!file || !bytes) {
         return result;
     }
     strings::StringsRecordReader reader(file.get());
-    Checker checker(bytes, result);
+    Checker checker(*bytes, result);
     std::array<char, strings::kStringsBufferSize> record{};
     std::size_t length = 0;
     std::size_t rawBegin = 0;
@@ -388,8 +399,8 @@ CheckResult checkStringsFile(const std::string& path) {
         if (status == StringsRecordReader::Status::end) {
             break;
         }
-        const std::size_t semicolon = bytes.find(';', rawBegin);
-        const std::size_t rawEnd = semicolon == std::string::npos ? bytes.size() : semicolon;
+        const std::size_t semicolon = bytes->find(';', rawBegin);
+        const std::size_t rawEnd = semicolon == std::string::npos ? bytes->size() : semicolon;
         checker.record(rawBegin, rawEnd, semicolon != std::string::npos, status,
                        std::string_view(record.data(), length));
         rawBegin = rawEnd + 1;

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,10 @@ struct CheckResult {
 };
 
 CheckResult checkStringsFile(const std::string& path);
+
+// The file's bytes, opened as the module opens it (a UTF-8 path, a regular
+// file only), or nothing when it cannot be read.
+std::optional<std::string> readStringsFileBytes(const std::string& path);
 
 // Prints the result as FILE:LINE:COLUMN lines and a summary, or as one JSON
 // document.

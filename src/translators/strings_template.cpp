@@ -1,7 +1,5 @@
 #include "translators/strings_template.h"
 
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string_view>
 
@@ -94,11 +92,11 @@ std::string writeTemplate() {
 
 std::optional<std::string> extendStringsFile(const std::string& path) {
     const CheckResult check = checkStringsFile(path);
-    std::ifstream in(path, std::ios::binary);
-    if (!check.readable || !in) {
+    std::optional<std::string> bytes = readStringsFileBytes(path);
+    if (!check.readable || !bytes) {
         return std::nullopt;
     }
-    std::string out((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string out = std::move(*bytes);
     std::set<std::string> have;
     for (const KeptPair& pair : check.pairs) {
         have.insert(pair.key);
