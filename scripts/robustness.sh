@@ -40,8 +40,8 @@ step "ruby suite, GC.stress around every module call" env KVR_GC_STRESS=1 \
 
 seed=${KVR_MODEL_SEED:-$((RANDOM * 32768 + RANDOM))}
 echo "strings model: KVR_MODEL_SEED=$seed KVR_MODEL_FILES=${KVR_MODEL_FILES:=60}"
-step "strings reader against its model, sanitized" "${sanitized[@]}" KVR_MODEL_SEED="$seed" KVR_MODEL_FILES="$KVR_MODEL_FILES" \
-  KVR_TEST_TIMEOUT="$(left)" bash scripts/run-ruby-tests.sh linux -n /StringsModelTest/
+step "strings reader against its model and kvr-strings, sanitized" "${sanitized[@]}" KVR_MODEL_SEED="$seed" KVR_MODEL_FILES="$KVR_MODEL_FILES" \
+  KVR_TEST_TIMEOUT="$(left)" bash scripts/run-ruby-tests.sh linux -n "/StringsModelTest|StringsCheckerTest/"
 
 echo "robustness lane: $((SECONDS))s"
 exit "$status"

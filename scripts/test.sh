@@ -40,6 +40,7 @@ lane "ruby suite, linux" bash scripts/run-ruby-tests.sh linux
 lane "robustness: sanitizers, GC stress, strings model" bash scripts/robustness.sh
 lane "ruby suite, wine" bash -c 'cmake --preset win64 >/dev/null && cmake --build --preset win64 && bash scripts/run-ruby-tests.sh win64'
 lane "framework tests, wine" bash -c 'cmake --preset win64 >/dev/null && cmake --build --preset win64 && bash tests/framework/run-wine.sh build/win64'
+lane "translators' tools: checker, preview under wine" bash tests/translators/run.sh
 lane "product contract" bash tests/product/run.sh build/win32
 
 echo

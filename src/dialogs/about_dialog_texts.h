@@ -5,23 +5,23 @@
 
 #include <string>
 
-#include "dialogs/web_site.h"
+#include "catalogue/module_texts.h"
 
 namespace kvr::dialogs {
 
 struct AboutDialogTexts {
-    const char* titleKey = "About Sorvane";
-    const char* productNameKey = "Sorvane";
-    const char* copyrightKey = "Copyright \xC2\xA9 2012 Tavro. All rights reserved.";
-    const char* homeLinkTextKey = KVR_SITE_DISPLAY_HOST;
-    const char* homeLinkAddressKey = KVR_SITE_ADDRESS "/?" KVR_SITE_CAMPAIGN;
-    const char* helpLinkTextKey = "Help Page";
-    const char* helpLinkAddressKey = KVR_SITE_ADDRESS "/SketchUp/help.php?" KVR_SITE_CAMPAIGN;
+    const char* titleKey = texts::kAboutTitle;
+    const char* productNameKey = texts::kProductName;
+    const char* copyrightKey = texts::kCopyright;
+    const char* homeLinkTextKey = texts::kHomeLinkText;
+    const char* homeLinkAddressKey = texts::kHomeAddress;
+    const char* helpLinkTextKey = texts::kHelpLinkText;
+    const char* helpLinkAddressKey = texts::kHelpAddress;
     std::string versionText;  // UTF-8, at most kMaxTextBytes bytes
     std::string buildText;    // decimal
-    const char* versionLabelKey = "version";
-    const char* buildLabelKey = "build";
-    const char* okKey = "OK";
+    const char* versionLabelKey = texts::kVersionLabel;
+    const char* buildLabelKey = texts::kBuildLabel;
+    const char* okKey = texts::kOk;
 
     // The texts' buffers hold 128 bytes with their terminator.
     static constexpr std::size_t kMaxTextBytes = 127;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "dialogs/web_site.h"
+#include "catalogue/module_texts.h"
 #include "framework/controls.h"
 #include "framework/font.h"
 #include "ruby/ruby_value.h"
@@ -15,11 +15,11 @@ namespace kvr::dialogs {
 struct ErrorDialogTexts {
     // Shown when the plug-in's message has no character data.
     std::string message = "ERROR";
-    const char* linkTextKey = KVR_SITE_DISPLAY_HOST "/Forum";
-    const char* linkAddressKey = KVR_SITE_ADDRESS "/forum/";
-    const char* titleKey = "Sorvane Error";
-    const char* sentenceKey = "If you think it is a bug, please submit it to";
-    const char* okKey = "OK";
+    const char* linkTextKey = texts::kForumLinkText;
+    const char* linkAddressKey = texts::kForumAddress;
+    const char* titleKey = texts::kErrorTitle;
+    const char* sentenceKey = texts::kBugSentence;
+    const char* okKey = texts::kOk;
 
     // Takes the message from Ruby: a String's bytes up to its first NUL (one
     // without character data leaves the message as it is); any other object

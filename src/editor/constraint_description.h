@@ -17,6 +17,7 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue/module_texts.h"
 #include "editor/constraint_type_table.h"
 #include "ruby/gc_guard.h"
 #include "ruby/ruby_value.h"
@@ -33,13 +34,13 @@ struct ConstraintDescription {
     bool accepted = false;        // set by the editor's OK
     const char* valueLabelKey = "";
     const char* typeNameKey = "";
-    const char* dimensionTypeKey = "Dimension type:";
-    const char* dimensionNameKey = "Dimension name:";
-    const char* angleKey = "Angle";
-    const char* distanceKey = "Distance";
-    const char* degreeSignKey = "\xC2\xB0";
-    const char* okKey = "OK";
-    const char* cancelKey = "Cancel";
+    const char* dimensionTypeKey = texts::kDimensionType;
+    const char* dimensionNameKey = texts::kDimensionName;
+    const char* angleKey = texts::kAngle;
+    const char* distanceKey = texts::kDistance;
+    const char* degreeSignKey = texts::kDegreeSign;
+    const char* okKey = texts::kOk;
+    const char* cancelKey = texts::kCancel;
     ValueKind kind = ValueKind::Fixed;
     // The radio buttons' state, written and read by the editor's data
     // exchange. 0 means selected: distanceChoice is the index of the checked

@@ -1,5 +1,7 @@
 #include "options/options_binding.h"
 
+#include "catalogue/module_texts.h"
+
 #include "ruby/calls.h"
 
 namespace kvr::options {
@@ -28,20 +30,13 @@ constexpr FlagMethods kFlags[] = {
 };
 
 constexpr const char* kTextKeys[KVRGUIOptionsBinding::kTextCount] = {
-    "Sorvane Options",
-    "Inferred dimensions:",
-    "Generate inferred dimensions",
-    "Rectangle",
-    "Push/Pull",
-    "Update mode:",
-    "Update geometry after editing Sorvane",
-    "After Geometry Editing:",
-    "Do nothing",
-    "Update Sorvane values",
-    "Update geometry to satisfy Sorvane",
-    "Show full Sorvane names",
-    "Restore Defaults",
-    "OK",
+    texts::kOptionsTitle,     texts::kInferredHeading,
+    texts::kGenerateInferred, texts::kRectangle,
+    texts::kPushPull,         texts::kUpdateModeHeading,
+    texts::kImmediatelySolve, texts::kAfterEditingHeading,
+    texts::kDoNothing,        texts::kUpdateValues,
+    texts::kUpdateGeometry,   texts::kShowFullNames,
+    texts::kRestoreDefaults,  texts::kOk,
 };
 
 const FlagMethods& MethodsOf(OptionFlag option) {

@@ -11,6 +11,7 @@
 #include "ruby/method.h"
 #include "testing/dialog_proxy.h"
 #include "testing/host_window.h"
+#include "testing/text_fit.h"
 #include "testing/dialog_timing.h"
 #include "testing/ruby_values.h"
 
@@ -119,6 +120,7 @@ void DefineTestDriver() {
     DefineDialogTiming(driver);
 #if defined(_WIN32)
     DefineHostWindowMethods(driver, rb::call(driver, "const_get", rb::evalString(":Dialog")));
+    DefineTextFitMethod(rb::call(driver, "const_get", rb::evalString(":Dialog")));
 #endif
     ui::SetModalHook(&OnDialogShown);
 }

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Shows a translation in every dialog, as the real Win32 code draws it under
+# Wine on a private Xvfb display, beside English:
+#   scripts/preview.sh STRINGS_FILE [OUT_DIR]     (OUT_DIR defaults to ./preview)
+# Writes a PNG per dialog and language, OUT_DIR/index.html and
+# OUT_DIR/overflow.json (every translated text that does not fit its control,
+# with the pixels it needs and has). Exit status 1 when a text does not fit,
+# 2 when the preview could not be made.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+if [[ $# -lt 1 || $# -gt 2 || ! -f $1 ]]; then
+  echo "usage: $0 STRINGS_FILE [OUT_DIR]" >&2
+  exit 2
+fi
+strings=$(realpath -- "$1")
+out_dir=$(realpath -m -- "${2:-preview}")
+mkdir -p "$out_dir"
+rm -f "$out_dir"/*.png "$out_dir"/measures-*.json
+
+cd "$root"
+bash scripts/build-ruby-win64.sh >/dev/null
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 --target kvr_gui >/dev/null
+
+# shellcheck source=scripts/wine-env.sh
+source "$root/scripts/wine-env.sh"
+wine_prefix_init
+xvfb_start
+dirs=$(mktemp -d)
+trap 'xvfb_stop; rm -rf "$dirs"' EXIT
+mkdir "$dirs/en" "$dirs/tr"
+cp -- "$strings" "$dirs/tr/kvr.strings"
+
+for lang in en tr; do
+  SORVANE_RESOURCE_DIR=$(to_wine_path "$dirs/$lang") \
+    wine_ruby "$(to_wine_path "$root/scripts/preview/render.rb")" \
+    "$(to_wine_path "$root/build/win64/kvr_gui.so")" "$(to_wine_path "$out_dir")" "$lang" >&2 ||
+    { echo "$0: the dialogs could not be rendered ($lang)" >&2; exit 2; }
+done
+/usr/bin/ruby "$root/scripts/preview/page.rb" "$out_dir" "$strings"

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# The translators' tools end to end: the sample French file passes the
+# checker; the preview renders every dialog in English and in a translation,
+# and reports exactly the translated texts that do not fit, on their controls.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+cd "$root"
+cmake --preset linux >/dev/null && cmake --build --preset linux --target kvr-strings >/dev/null
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+
+build/linux/kvr-strings check demo/plugin/kvr.strings
+
+# expect_preview FILE STATUS OVERFLOWS: the exit status, and the overflows as
+# dialog:control pairs, each needing more pixels than it has.
+expect_preview() {
+  local status=0
+  bash scripts/preview.sh "$1" "$out/$2" >/dev/null 2>&1 || status=$?
+  /usr/bin/ruby -rjson -e '
+    dir, status, expected = ARGV[0], Integer(ARGV[1]), ARGV[2].split
+    shown = Dir.children(dir).grep(/\.png\z/).sort
+    dialogs = %w[about editor-angle editor-distance editor-fixed error error-with-link options]
+    want = dialogs.flat_map { |d| ["#{d}-en.png", "#{d}-tr.png"] }.sort
+    abort "pictures: #{shown} instead of #{want}" unless shown == want
+    overflows = JSON.parse(File.read(File.join(dir, "overflow.json")))["overflows"]
+    got = overflows.map { |o| "#{o["dialog"]}:#{o["id"]}" }.sort
+    abort "overflows: #{got} instead of #{expected.sort}" unless got == expected.sort
+    bad = overflows.reject { |o| o["needed"] > o["available"] && o["available"] > 0 }
+    abort "sizes: #{bad}" unless bad.empty?
+    abort "exit status #{ARGV[3]} instead of #{status}" unless Integer(ARGV[3]) == status
+    abort "no page" unless File.read(File.join(dir, "index.html")).include?("<img src=\"options-tr.png\">")
+    puts "#{ARGV[4]}: #{got.empty? ? "every text fits" : got.join(", ")}"
+  ' "$out/$2" "$3" "$4" "$status" "$1"
+}
+
+# The sample French file: one text is 4 px too wide (README, translators).
+expect_preview demo/plugin/kvr.strings fr 1 "options:2051"
+expect_preview tests/translators/overlong.strings overlong 1 \
+  "editor-angle:2 editor-distance:2 editor-fixed:2 about:2090"
