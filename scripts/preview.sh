@@ -19,12 +19,9 @@ mkdir -p "$out_dir"
 rm -f "$out_dir"/*.png "$out_dir"/measures-*.json
 
 cd "$root"
-bash scripts/build-ruby-win64.sh >/dev/null
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target kvr_gui >/dev/null
-
 # shellcheck source=scripts/wine-env.sh
 source "$root/scripts/wine-env.sh"
+build_win64_module
 wine_prefix_init
 xvfb_start
 dirs=$(mktemp -d)

@@ -11,12 +11,9 @@ set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
-bash scripts/build-ruby-win64.sh >/dev/null
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target kvr_gui >/dev/null
-
 # shellcheck source=scripts/wine-env.sh
 source "$root/scripts/wine-env.sh"
+build_win64_module
 wine_prefix_init
 if [[ -z ${DISPLAY:-} || -n ${KVR_XVFB:-} ]]; then
   xvfb_start

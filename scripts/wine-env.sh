@@ -10,6 +10,8 @@
 #   wine_prefix_init   makes the prefix if it is not there yet, and claims it
 #                      for this shell (waits while another run holds it)
 #   to_wine_path P     the Windows path of a Unix path (Wine maps / to Z:)
+#   build_win64_module builds the cross-built Ruby (once) and the win64 module,
+#                      quietly, from the repository's root
 #   xvfb_start         starts Xvfb on a free display, exports DISPLAY, and
 #                      stops it again when the sourcing shell exits (an EXIT
 #                      trap; a caller that sets its own must call xvfb_stop)
@@ -27,6 +29,12 @@ export WINEDEBUG=-all
 KVR_WINE=${KVR_WINE:-$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)}
 KVR_WINESERVER=${KVR_WINESERVER:-$(command -v wineserver || echo /usr/lib/wine/wineserver)}
 KVR_RUBY_EXE=${KVR_RUBY_EXE:-$KVR_CACHE/ruby-3.1-x64-mingw32/bin/ruby.exe}
+
+build_win64_module() {
+  bash scripts/build-ruby-win64.sh >/dev/null &&
+    cmake --preset win64 >/dev/null &&
+    cmake --build --preset win64 --target kvr_gui >/dev/null
+}
 
 to_wine_path() {
   local unix
