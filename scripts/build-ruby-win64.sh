@@ -33,7 +33,10 @@ SRC
   apt-get update -qq
 fi
 
-(cd "$work" && apt-get source --download-only -qq "ruby3.1=$version" >/dev/null)
+# A list written by a run whose update failed (apt busy) is not read yet:
+# update once more before giving up.
+fetch_source() { (cd "$work" && apt-get source --download-only -qq "ruby3.1=$version" >/dev/null); }
+fetch_source || { apt-get update -qq && fetch_source; }
 tar -C "$work" -xf "$work"/ruby3.1_3.1.2.orig.tar.xz
 srcdir=$(find "$work" -maxdepth 1 -type d -name 'ruby*3.1*' | head -n 1)
 

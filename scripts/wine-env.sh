@@ -1,8 +1,11 @@
 # shellcheck shell=bash
 # The Wine lane's environment; source it, then call its functions.
 #
-#   KVR_WINE           the 64-bit Wine loader (Debian's wine64 package puts it
-#                      in /usr/lib/wine and no `wine` command on PATH)
+#   KVR_WINE           the 64-bit Wine loader, by path: /usr/lib/wine/wine64
+#                      (Debian's wine64 package puts no command on PATH, and
+#                      once 32-bit Wine is installed /usr/bin/wine runs the
+#                      32-bit loader, which cannot start a 64-bit prefix)
+#   KVR_WINESERVER     the server that goes with it: /usr/lib/wine/wineserver64
 #   KVR_RUBY_EXE       the cross-built ruby.exe (scripts/build-ruby-win64.sh)
 #   KVR_MINITEST_LIB   Debian's minitest, as a Windows path
 #   WINEPREFIX         a 64-bit prefix under the cache, made once by wine_prefix_init
@@ -26,8 +29,8 @@ export WINEPREFIX=${WINEPREFIX:-$KVR_CACHE/wine-prefix}
 export WINEARCH=win64
 export WINEDEBUG=-all
 
-KVR_WINE=${KVR_WINE:-$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)}
-KVR_WINESERVER=${KVR_WINESERVER:-$(command -v wineserver || echo /usr/lib/wine/wineserver)}
+KVR_WINE=${KVR_WINE:-/usr/lib/wine/wine64}
+KVR_WINESERVER=${KVR_WINESERVER:-/usr/lib/wine/wineserver64}
 KVR_RUBY_EXE=${KVR_RUBY_EXE:-$KVR_CACHE/ruby-3.1-x64-mingw32/bin/ruby.exe}
 
 build_win64_module() {
@@ -95,15 +98,12 @@ _kvr_interrupted() {
 
 wine_prefix_init() {
   local stamp=$WINEPREFIX/.kvr-ready
+  _kvr_check_loader || return 1
   _kvr_claim_prefix || return 1
   if [[ -f $stamp ]]; then
     _kvr_wine_fonts
     return
   fi
-  [[ -x $KVR_WINE ]] || {
-    echo "wine-env: no Wine loader at $KVR_WINE (install wine64)" >&2
-    return 1
-  }
   (
     # No Mono or Gecko installers: nothing here needs them.
     WINEDLLOVERRIDES="mscoree,mshtml=" "$KVR_WINE" wineboot --init >/dev/null 2>&1 || exit 1
@@ -117,9 +117,33 @@ wine_prefix_init() {
     _kvr_wine_fonts || exit 1
     touch "$stamp"
   ) || {
-    echo "wine-env: could not make the Wine prefix $WINEPREFIX" >&2
+    echo "wine-env: could not make the Wine prefix $WINEPREFIX with the loader $KVR_WINE" >&2
+    _kvr_loader_hint
     return 1
   }
+}
+
+_kvr_loader_hint() {
+  echo "wine-env: KVR_WINE chooses the loader; this $WINEARCH prefix needs the 64-bit one" \
+    "(Debian: /usr/lib/wine/wine64 from the wine64 package, not /usr/bin/wine)" >&2
+}
+
+# The loader must be a 64-bit ELF program: /usr/bin/wine is a script that
+# runs the 32-bit loader whenever 32-bit Wine is installed, and the 32-bit
+# loader fails on a 64-bit prefix with "could not load kernel32.dll".
+_kvr_check_loader() {
+  local class
+  if [[ ! -x $KVR_WINE ]]; then
+    echo "wine-env: no Wine loader at $KVR_WINE (install wine64)" >&2
+    _kvr_loader_hint
+    return 1
+  fi
+  class=$(od -An -tu1 -j4 -N1 "$KVR_WINE" 2>/dev/null | tr -d ' ')
+  if [[ $(head -c4 "$KVR_WINE" 2>/dev/null | od -An -c | tr -d ' ') == 177ELF && $class != 2 ]]; then
+    echo "wine-env: $KVR_WINE is a 32-bit program" >&2
+    _kvr_loader_hint
+    return 1
+  fi
 }
 
 KVR_XVFB_PID=
