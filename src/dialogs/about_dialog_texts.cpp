@@ -4,30 +4,22 @@
 
 #include "ruby/calls.h"
 #include "ruby/convert.h"
+#include "text/cut_utf8.h"
 
 namespace kvr::dialogs {
 
-std::string CutUtf8(const std::string& text, std::size_t maxBytes) {
-    if (text.size() <= maxBytes) {
-        return text;
-    }
-    std::size_t end = maxBytes;
-    // Back off continuation bytes so that the cut falls between characters.
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
-        --end;
-    }
-    return text.substr(0, end);
-}
-
 void AboutDialogTexts::ReadVersionAndBuild() {
-    long build = rb::toLong(rb::evalString("TAVRO_SORVANE_BUILD"));
-    buildText = std::to_string(build);
+    rb::Value buildNumber =
+        rb::evalConstant("TAVRO_SORVANE_BUILD",
+                         "the plug-in's build number (an Integer), which the About box shows");
+    buildText = std::to_string(rb::toLong(buildNumber, "TAVRO_SORVANE_BUILD"));
 
-    rb::Value version = rb::evalString("TAVRO_SORVANE_VERSION");
+    rb::Value version = rb::evalConstant(
+        "TAVRO_SORVANE_VERSION", "the plug-in's version (a String), which the About box shows");
     if (!rb::isString(version)) {
         version = rb::asString(version);
     }
-    versionText = CutUtf8(std::string(rb::stringBytes(version).view()), kMaxTextBytes);
+    versionText = text::cutUtf8(rb::stringBytes(version).view(), kMaxTextBytes);
 }
 
 }  // namespace kvr::dialogs

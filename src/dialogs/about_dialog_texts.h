@@ -32,7 +32,4 @@ struct AboutDialogTexts {
     void ReadVersionAndBuild();
 };
 
-// The first bytes of UTF-8 text, at most maxBytes, never cutting a character.
-std::string CutUtf8(const std::string& text, std::size_t maxBytes);
-
 }  // namespace kvr::dialogs

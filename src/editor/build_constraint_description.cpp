@@ -8,21 +8,24 @@
 #include "editor/constraint_value.h"
 #include "ruby/calls.h"
 #include "ruby/convert.h"
+#include "ruby/expected_value.h"
 
 namespace kvr::editor {
 
 namespace {
 
 // The argument must be [constraint, name, ...] with a String name. Checked
-// before anything of the plug-in runs.
+// before any method of the plug-in runs (but the message of a refusal shows
+// the argument's inspect).
 void ExpectConstraintArgument(rb::Value argument) {
-    rb::expectArray(argument);
-    if (rb::arrayLength(argument) < 2) {
-        rb::raiseError("ArgumentError",
-                       "KVRGUIShowConstraint expects an Array of the constraint and the "
-                       "dimension's name");
+    const bool array = rb::isArray(argument);
+    if (!array || rb::arrayLength(argument) < 2) {
+        rb::raiseExpected(array ? "ArgumentError" : "TypeError",
+                          "the argument of KVRGUIShowConstraint",
+                          "an Array [constraint, dimension name]", argument);
     }
-    rb::expectString(rb::arrayEntry(argument, 1));
+    rb::expectString(rb::arrayEntry(argument, 1),
+                     "the dimension name (element 1 of the argument of KVRGUIShowConstraint)");
 }
 
 // A pre-constraint knows its type in @type, or works it out from its two
@@ -30,15 +33,18 @@ void ExpectConstraintArgument(rb::Value argument) {
 std::int32_t ReadType(rb::Value constraint, bool preConstraint, rb::Value entity1,
                       rb::Value entity2) {
     rb::Value type;
+    const char* subject = "the constraint's type";
     if (preConstraint) {
         type = rb::ivarGet(constraint, "@type");
+        subject = "the constraint's @type";
         if (rb::isNil(type)) {
             type = rb::call(constraint, "getConstraintType", entity1, entity2);
+            subject = "the result of the constraint's getConstraintType";
         }
     } else {
         type = rb::call(constraint, "type");
     }
-    return static_cast<std::int32_t>(rb::toLong(type));
+    return static_cast<std::int32_t>(rb::toLong(type, subject));
 }
 
 // Whether both entities are edges of the host that have a common face.
@@ -46,7 +52,10 @@ bool EdgesShareFace(rb::Value entity1, rb::Value entity2) {
     if (rb::isNil(entity1) || rb::isNil(entity2)) {
         return false;
     }
-    rb::Value edgeClass = rb::evalString("Sketchup::Edge");
+    rb::Value edgeClass =
+        rb::evalConstant("Sketchup::Edge",
+                         "the host's edge class, which KVRGUIShowConstraint asks both entities "
+                         "of a constraint about (kind_of?)");
     bool firstIsEdge = rb::isTrue(rb::call(entity1, "kind_of?", edgeClass));
     bool secondIsEdge = rb::isTrue(rb::call(entity2, "kind_of?", edgeClass));
     if (!firstIsEdge || !secondIsEdge) {
@@ -72,7 +81,10 @@ ConstraintDescriptionPtr buildConstraintDescription(rb::Value argument) {
 
     rb::Value entity1 = rb::ivarGet(constraint, "@entity1");
     rb::Value entity2 = rb::ivarGet(constraint, "@entity2");
-    rb::Value preConstraintClass = rb::evalString("KVR::KVRPreConstraint");
+    rb::Value preConstraintClass = rb::evalConstant(
+        "KVR::KVRPreConstraint",
+        "the plug-in's pre-constraint class, which KVRGUIShowConstraint asks every constraint "
+        "about (kind_of?)");
     bool preConstraint = rb::isTrue(rb::call(constraint, "kind_of?", preConstraintClass));
     d.type = ReadType(constraint, preConstraint, entity1, entity2);
     d.notPreConstraint = !preConstraint;

@@ -6,7 +6,11 @@
 namespace kvr::editor {
 
 rb::Value RoundedDegrees(rb::Value radians) {
-    return rb::call(rb::evalString("KVR"), "roundAngleRAD2DEG", radians);
+    rb::Value plugin = rb::evalConstant(
+        "KVR",
+        "the plug-in's module, whose roundAngleRAD2DEG turns an angle's radians into the "
+        "degrees the editor shows");
+    return rb::call(plugin, "roundAngleRAD2DEG", radians);
 }
 
 std::optional<std::string> DisplayText(rb::Value value) {

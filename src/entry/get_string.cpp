@@ -9,7 +9,8 @@ namespace kvr::entry {
 
 rb::Value GetString(rb::Value, rb::Value key) {
     // The key is the String's bytes up to its first NUL; anything but a String
-    // gets the interpreter's TypeError.
+    // gets a TypeError.
+    rb::expectString(key, "the key of GetString");
     return rb::newString(strings::langHandler().GetUtf8String(rb::stringBytes(key).view()));
 }
 

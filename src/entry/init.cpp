@@ -19,13 +19,6 @@ namespace kvr::entry {
 
 namespace {
 
-// Whether a carried exception is an ordinary error (a StandardError) rather
-// than a request to stop (exit, Ctrl-C), a fatal condition or a throw.
-bool IsOrdinaryError(const rb::RubyError& error) {
-    return error.state() == rb::kStateRaise &&
-           rb::isKindOf(error.errinfo(), rb::evalString("StandardError"));
-}
-
 // Whatever happens while loading, initialisation goes on and untranslated
 // texts appear in English. An ordinary error the host raised is swallowed and
 // not left pending; anything else is handed back, to be re-raised once the
@@ -34,7 +27,7 @@ rb::PendingJump LoadTranslations() {
     try {
         strings::langHandler().LoadStringsFile("kvr.strings");
     } catch (const rb::RubyError& error) {
-        if (!IsOrdinaryError(error)) {
+        if (!rb::isOrdinaryError(error)) {
             return {error.state(), error.errinfo()};
         }
         rb::clearPendingException();

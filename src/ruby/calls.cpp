@@ -1,5 +1,8 @@
 #include "ruby/calls.h"
 
+#include <string>
+
+#include "ruby/convert.h"
 #include "ruby/protect.h"
 #include "ruby/ruby_api.h"
 
@@ -7,6 +10,34 @@ namespace kvr::rb {
 
 Value evalString(const char* source) {
     return protect([source] { return rb_eval_string(source); });
+}
+
+namespace {
+
+// Whether a failed evaluation of path was the interpreter's NameError for a
+// constant that is still not defined (defined? runs no const_missing).
+bool IsUndefinedConstant(const RubyError& error, const char* path) {
+    if (error.state() != kStateRaise || !isKindOf(error.errinfo(), evalString("NameError")) ||
+        isKindOf(error.errinfo(), evalString("NoMethodError"))) {
+        return false;
+    }
+    const std::string probe = std::string("defined?(") + path + ")";
+    return isNil(evalString(probe.c_str()));
+}
+
+}  // namespace
+
+Value evalConstant(const char* path, std::string_view role) {
+    try {
+        return evalString(path);
+    } catch (const RubyError& error) {
+        if (!IsUndefinedConstant(error, path)) {
+            throw;
+        }
+    }
+    clearPendingException();
+    std::string message = std::string("uninitialized constant ") + path + ": " + std::string(role);
+    raiseError("NameError", message);
 }
 
 Value ivarGet(Value obj, const char* name) {
@@ -24,10 +55,21 @@ bool isKindOf(Value obj, Value klass) {
     return protect([obj, klass] { return rb_obj_is_kind_of(obj, klass); }) == Qtrue;
 }
 
-void raiseError(const char* exceptionClass, const char* message) {
-    Value klass = evalString(exceptionClass);
-    protect([klass, message]() -> Value { rb_raise(klass, "%s", message); });
-    throw RubyError(kStateRaise, Qnil);  // not reached: rb_raise always raises
+bool respondsTo(Value obj, const char* method) {
+    return protect([obj, method] {
+               return rb_respond_to(obj, rb_intern(method)) ? Value(Qtrue) : Value(Qfalse);
+           }) == Qtrue;
+}
+
+bool isOrdinaryError(const RubyError& error) {
+    return error.state() == kStateRaise && isKindOf(error.errinfo(), evalString("StandardError"));
+}
+
+void raiseError(const char* exceptionClass, std::string_view message) {
+    // Built as `raise Class, message` builds it, with a String tagged UTF-8.
+    Value exception = call(evalString(exceptionClass), "exception", newString(message));
+    protect([exception]() -> Value { rb_exc_raise(exception); });
+    throw RubyError(kStateRaise, Qnil);  // not reached: rb_exc_raise always raises
 }
 
 Value newArray(Value a, Value b, Value c) {

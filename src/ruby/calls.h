@@ -4,13 +4,21 @@
 
 #include <array>
 #include <cstddef>
+#include <string_view>
 
+#include "ruby/ruby_error.h"
 #include "ruby/ruby_value.h"
 
 namespace kvr::rb {
 
 // Evaluates Ruby source at top level (rb_eval_string): class and constant names.
 Value evalString(const char* source);
+
+// Evaluates the path of a constant ("KVR::KVRPreConstraint"). When it is not
+// defined, the NameError names the constant and says what it is for (role,
+// e.g. "the plug-in's pre-constraint class, ..."); any other exception of the
+// evaluation comes out as it was raised.
+Value evalConstant(const char* path, std::string_view role);
 
 // An instance variable of obj, "@name" spelt in full; nil when unset.
 Value ivarGet(Value obj, const char* name);
@@ -29,9 +37,17 @@ Value call(Value receiver, const char* method, Args... args) {
 // interpreter directly (rb_obj_is_kind_of), so that no method of obj runs.
 bool isKindOf(Value obj, Value klass);
 
-// Raises an exception of the named class with a message, as a RubyError
-// (with the backtrace of a real raise). For the test driver's own errors.
-[[noreturn]] void raiseError(const char* exceptionClass, const char* message);
+// Whether obj answers the method (rb_respond_to; an object's own respond_to?
+// may run).
+bool respondsTo(Value obj, const char* method);
+
+// Whether a carried exception is an ordinary error (a StandardError) rather
+// than a request to stop (exit, Ctrl-C), a fatal condition or a throw.
+bool isOrdinaryError(const RubyError& error);
+
+// Raises an exception of the named class with a UTF-8 message, as a RubyError
+// (with the backtrace of a real raise).
+[[noreturn]] void raiseError(const char* exceptionClass, std::string_view message);
 
 // An Array of three elements.
 Value newArray(Value a, Value b, Value c);

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "ruby/calls.h"
+#include "ruby/expected_value.h"
 #include "ruby/protect.h"
 #include "ruby/ruby_api.h"
 
@@ -17,24 +19,14 @@ bool isString(Value v) {
     return RB_TYPE_P(v, T_STRING);
 }
 
-void expectString(Value v) {
-    if (isString(v)) {
-        return;
+void expectString(Value v, std::string_view subject) {
+    if (!isString(v)) {
+        raiseExpected("TypeError", subject, "a String", v);
     }
-    protect([v] {
-        rb_check_type(v, T_STRING);
-        return Value(Qnil);
-    });
 }
 
-void expectArray(Value v) {
-    if (RB_TYPE_P(v, T_ARRAY)) {
-        return;
-    }
-    protect([v] {
-        rb_check_type(v, T_ARRAY);
-        return Value(Qnil);
-    });
+bool isArray(Value v) {
+    return RB_TYPE_P(v, T_ARRAY);
 }
 
 long arrayLength(Value ary) {
@@ -58,25 +50,56 @@ StringBytes stringBytes(Value str) {
     return bytesUpToNul(RSTRING_PTR(str), static_cast<std::size_t>(RSTRING_LEN(str)));
 }
 
-long toLong(Value v) {
+namespace {
+
+[[noreturn]] void RaiseOutOfRange(std::string_view subject, Value v) {
+    raiseExpected("RangeError", subject, "an Integer from -2147483648 to 2147483647", v);
+}
+
+// rb_num2long under protection; for a Bignum or a Float it runs no method of
+// the value, so that any failure is the interpreter's own RangeError.
+bool ConvertNumber(Value v, long* result) {
+    try {
+        protect([v, result] {
+            *result = rb_num2long(v);
+            return Value(Qnil);
+        });
+    } catch (const RubyError& error) {
+        if (!isOrdinaryError(error)) {
+            throw;
+        }
+        clearPendingException();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+long toLong(Value v, std::string_view subject) {
     long result = 0;
     if (FIXNUM_P(v)) {
         result = static_cast<long>(FIX2LONG(v));
-    } else {
+    } else if (RB_TYPE_P(v, T_BIGNUM) || RB_TYPE_P(v, T_FLOAT)) {
+        if (!ConvertNumber(v, &result)) {
+            RaiseOutOfRange(subject, v);
+        }
+    } else if (respondsTo(v, "to_int")) {
+        // The object converts itself: its to_int runs, and what it raises, or
+        // the interpreter's TypeError for an answer that is no Integer, comes
+        // out unchanged.
         protect([v, &result] {
             result = rb_num2long(v);
             return Value(Qnil);
         });
+    } else {
+        raiseExpected("TypeError", subject, "an Integer", v);
     }
 #if LONG_MAX > INT32_MAX
     // Where a long has 64 bits, refuse what the product's 32-bit long could not
-    // hold, with the interpreter's own RangeError, so that every build agrees.
+    // hold, so that every build agrees.
     if (result < INT32_MIN || result > INT32_MAX) {
-        protect([v]() -> Value {
-            VALUE text = rb_inspect(v);
-            rb_raise(rb_eRangeError, "integer %s too big to convert to `long'",
-                     StringValueCStr(text));
-        });
+        RaiseOutOfRange(subject, v);
     }
 #endif
     return result;

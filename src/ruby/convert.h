@@ -1,4 +1,7 @@
 // Conversions between Ruby values and native data, as the module uses them.
+// A value of the wrong kind gets the interpreter's exception class (TypeError,
+// RangeError) with a message that names what was being converted, what it
+// must be and what came (see expected_value.h).
 #pragma once
 
 #include <cstddef>
@@ -24,14 +27,15 @@ struct StringBytes {
 // Whether v is a String.
 bool isString(Value v);
 
-// Raises the interpreter's TypeError (as a RubyError) unless v is a String.
-void expectString(Value v);
+// Raises TypeError (as a RubyError) unless v is a String: "<subject> must be a
+// String (got ...)".
+void expectString(Value v, std::string_view subject = "the value");
 
-// Raises the interpreter's TypeError (as a RubyError) unless v is an Array.
-void expectArray(Value v);
+// Whether v is an Array.
+bool isArray(Value v);
 
 // The length of an Array and its element at index (nil beyond the end); the
-// caller has checked the type with expectArray.
+// caller has checked the type with isArray.
 long arrayLength(Value ary);
 Value arrayEntry(Value ary, long index);
 
@@ -43,10 +47,13 @@ StringBytes stringBytes(Value str);
 // for the conversion logic alone (the caller has checked the type).
 StringBytes bytesUpToNul(const char* ptr, std::size_t length);
 
-// An Integer's value: a Fixnum directly, anything else through rb_num2long
-// (TypeError for nil and non-numbers). RangeError beyond 32 bits, the width of
-// the product's long, on every build.
-long toLong(Value v);
+// An Integer's value: a Fixnum directly, a Bignum or a Float (truncated) as
+// the interpreter converts it, an object that answers to_int through its
+// to_int (whatever that raises comes out as it was raised). TypeError for
+// anything else (nil, a String, a Symbol...); RangeError beyond 32 bits, the
+// width of the product's long, on every build. subject names the value in the
+// message ("the constraint's type").
+long toLong(Value v, std::string_view subject = "the value");
 
 // A new String from UTF-8 bytes (up to the first NUL, like rb_str_new2); tagged
 // UTF-8 where the interpreter has encodings.
