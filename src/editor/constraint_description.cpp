@@ -10,37 +10,6 @@
 
 namespace kvr::editor {
 
-namespace {
-
-// The counterpart of a type for the current choice; the type itself where
-// there is none or the choice already fits it.
-std::int32_t SwitchedType(const ConstraintDescription& d) {
-    const bool angle = d.angleSelected(), distance = d.distanceSelected();
-    switch (d.type) {
-        case 51:
-            return angle ? (d.edgesShareFace ? 54 : 55) : d.type;
-        case 54:
-        case 55:
-            return distance ? 51 : d.type;
-        case 56:
-            return distance ? 58 : d.type;
-        case 58:
-            return angle ? 56 : d.type;
-        case -56:
-            return distance ? -58 : d.type;
-        case -58:
-            return angle ? -56 : d.type;
-        case 59:
-            return angle ? 60 : d.type;
-        case 60:
-            return distance ? 59 : d.type;
-        default:
-            return d.type;
-    }
-}
-
-}  // namespace
-
 bool findConstraintType(ConstraintDescription* description) {
     if (description == nullptr) {
         return false;
@@ -64,7 +33,7 @@ bool applyDistanceAngleChoice(ConstraintDescription* description) {
         return false;
     }
     ConstraintDescription& d = *description;
-    d.type = SwitchedType(d);
+    d.type = counterpartType(d.type, d.angleSelected(), d.distanceSelected(), d.edgesShareFace);
     // Always with the type, whatever kind of constraint this is.
     rb::Value value = rb::call(d.constraint.value(), "currentValue", rb::integer(d.type));
     if (d.angleSelected()) {

@@ -27,4 +27,28 @@ const ConstraintTypeEntry constraintTypeTable[kConstraintTypeRows] = {
     {0, "", "", ValueKind::Fixed},
 };
 
+std::int32_t counterpartType(std::int32_t type, bool angle, bool distance, bool edgesShareFace) {
+    switch (type) {
+        case 51:
+            return angle ? (edgesShareFace ? 54 : 55) : type;
+        case 54:
+        case 55:
+            return distance ? 51 : type;
+        case 56:
+            return distance ? 58 : type;
+        case 58:
+            return angle ? 56 : type;
+        case -56:
+            return distance ? -58 : type;
+        case -58:
+            return angle ? -56 : type;
+        case 59:
+            return angle ? 60 : type;
+        case 60:
+            return distance ? 59 : type;
+        default:
+            return type;
+    }
+}
+
 }  // namespace kvr::editor

@@ -1,7 +1,9 @@
 // The constraint types the editor knows: for each type number the plug-in
 // uses, the English name of the type, the label of its value and whether the
-// value can be switched between a distance and an angle. The names and labels
-// are the keys under which the strings file translates them.
+// value can be switched between a distance and an angle, and the type a switch
+// turns it into. The names and labels are the keys under which the strings
+// file translates them. Plain data and one pure function, with no Ruby, so
+// that the plug-in's documentation can be generated from them.
 #pragma once
 
 #include <cstdint>
@@ -24,5 +26,11 @@ struct ConstraintTypeEntry {
 // Searched from the top; the row of type 0 ends the table and is never found.
 constexpr int kConstraintTypeRows = 17;
 extern const ConstraintTypeEntry constraintTypeTable[kConstraintTypeRows];
+
+// The type after a click on the distance/angle choice (angle or distance: the
+// button now selected): the counterpart of that kind, or the type itself
+// where there is none or the choice already fits it. A distance between two
+// edges becomes the planar angle (54) when they share a face, else 55.
+std::int32_t counterpartType(std::int32_t type, bool angle, bool distance, bool edgesShareFace);
 
 }  // namespace kvr::editor

@@ -34,9 +34,10 @@ module ChildRuby
     end
   end
 
-  # Runs MAIN; stdout, stderr and the status, or raises once the time is up.
-  def self.capture(env, timeout)
-    Open3.popen3(env, RbConfig.ruby, MAIN) do |stdin, stdout, stderr, child|
+  # Runs main (MAIN unless told); stdout, stderr and the status, or raises
+  # once the time is up.
+  def self.capture(env, timeout, main = MAIN)
+    Open3.popen3(env, RbConfig.ruby, main) do |stdin, stdout, stderr, child|
       stdin.close
       [stdout, stderr].each(&:binmode)
       readers = [stdout, stderr].map { |io| Thread.new { io.read } }

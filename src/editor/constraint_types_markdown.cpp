@@ -1,0 +1,53 @@
+#include "editor/constraint_types_markdown.h"
+
+#include "editor/constraint_type_table.h"
+
+namespace kvr::editor {
+
+namespace {
+
+const char* KindName(ValueKind kind) {
+    switch (kind) {
+        case ValueKind::Distance:
+            return "distance";
+        case ValueKind::Angle:
+            return "angle (radians, shown in degrees)";
+        case ValueKind::Fixed:
+            break;
+    }
+    return "fixed";
+}
+
+// What a click on the other choice turns the type into, or "none".
+std::string SwitchText(const ConstraintTypeEntry& row) {
+    const bool toAngle = row.kind == ValueKind::Distance;
+    if (row.kind == ValueKind::Fixed) {
+        return "none";
+    }
+    const std::int32_t shared = counterpartType(row.type, toAngle, !toAngle, true);
+    const std::int32_t apart = counterpartType(row.type, toAngle, !toAngle, false);
+    std::string text = toAngle ? "Angle: " : "Distance: ";
+    text += std::to_string(shared);
+    if (apart != shared) {
+        text += " when the edges share a face, else " + std::to_string(apart);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string constraintTypesMarkdown() {
+    std::string table =
+        "| type | name (the editor's title) | value label | kind | the choice switches to |\n"
+        "|---:|---|---|---|---|\n";
+    for (const ConstraintTypeEntry& row : constraintTypeTable) {
+        if (row.type == 0) {
+            break;
+        }
+        table += "| " + std::to_string(row.type) + " | " + row.typeNameKey + " | " +
+                 row.valueLabelKey + " | " + KindName(row.kind) + " | " + SwitchText(row) + " |\n";
+    }
+    return table;
+}
+
+}  // namespace kvr::editor
