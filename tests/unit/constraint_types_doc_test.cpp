@@ -7,7 +7,6 @@
 #include <sstream>
 #include <string>
 
-#include "editor/constraint_type_table.h"
 #include "editor/constraint_types_markdown.h"
 
 namespace {
@@ -32,39 +31,6 @@ TEST(ConstraintTypesDoc, TheDocumentsTableIsTheGeneratedOne) {
         doc.substr(begin + sizeof(kBegin) - 1, end - begin - sizeof(kBegin) + 1);
     EXPECT_EQ(kvr::editor::constraintTypesMarkdown(), table)
         << "regenerate the table with build/linux/kvr-constraint-types";
-}
-
-TEST(ConstraintTypesDoc, EveryTypeIsARowAndEverySwitchLeadsToAKnownTypeOfTheOtherKind) {
-    const std::string table = kvr::editor::constraintTypesMarkdown();
-    using kvr::editor::ValueKind;
-    for (const auto& row : kvr::editor::constraintTypeTable) {
-        if (row.type == 0) {
-            break;
-        }
-        EXPECT_NE(table.find("| " + std::to_string(row.type) + " | " + row.typeNameKey + " |"),
-                  std::string::npos)
-            << row.type;
-        if (row.kind == ValueKind::Fixed) {
-            continue;
-        }
-        const bool toAngle = row.kind == ValueKind::Distance;
-        for (bool shared : {true, false}) {
-            const std::int32_t other =
-                kvr::editor::counterpartType(row.type, toAngle, !toAngle, shared);
-            const kvr::editor::ConstraintTypeEntry* found = nullptr;
-            for (const auto& candidate : kvr::editor::constraintTypeTable) {
-                if (candidate.type == other && other != 0) {
-                    found = &candidate;
-                }
-            }
-            ASSERT_NE(found, nullptr) << row.type << " switches to unknown " << other;
-            EXPECT_EQ(found->kind, toAngle ? ValueKind::Angle : ValueKind::Distance) << row.type;
-            // A distance switched to its angle and back is the distance again.
-            if (toAngle) {
-                EXPECT_EQ(kvr::editor::counterpartType(other, false, true, shared), row.type);
-            }
-        }
-    }
 }
 
 }  // namespace

@@ -233,7 +233,7 @@ KVR_RUBY18_IMPORT VALUE rb_int2inum(long n);
 KVR_RUBY18_IMPORT void rb_check_type(VALUE v, int type);
 // The name of obj's class (singleton classes skipped), for messages; runs no
 // method of obj.
-KVR_RUBY18_IMPORT char* rb_obj_classname(VALUE obj);
+KVR_RUBY18_IMPORT const char* rb_obj_classname(VALUE obj);
 
 // Globals of the interpreter. ruby_errinfo holds the exception a failed
 // rb_protect left behind (1.8 has no rb_errinfo()).
