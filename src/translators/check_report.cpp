@@ -64,7 +64,7 @@ std::string formatText(const std::string& path, const CheckResult& result) {
     for (const std::string& dialog : result.dialogOrder) {
         const auto& missing = result.missingByDialog.at(dialog);
         if (!missing.empty()) {
-            out += path + ": not translated, " + dialog + ": " + quotedList(missing) + "\n";
+            out += path + ": not in the file, " + dialog + ": " + quotedList(missing) + "\n";
         }
     }
     if (result.otherKeys != 0) {
