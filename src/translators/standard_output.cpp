@@ -6,6 +6,8 @@
 #endif
 #include <windows.h>
 
+#include <cstring>
+
 #include "text/wide_string.h"
 #else
 #include <sys/stat.h>
@@ -18,15 +20,38 @@ namespace kvr::translators {
 
 namespace {
 
-bool identify(HANDLE handle, BY_HANDLE_FILE_INFORMATION& info) {
-    return handle != INVALID_HANDLE_VALUE && handle != nullptr &&
-           GetFileType(handle) == FILE_TYPE_DISK && GetFileInformationByHandle(handle, &info) != 0;
+struct FileIdentity {
+    unsigned long long volume = 0;
+    unsigned char id[16] = {};
+};
+
+// The file's volume and id: FileIdInfo where the system has it (Windows 8
+// on), the older 64-bit file index otherwise.
+bool identify(HANDLE handle, FileIdentity& identity) {
+    if (handle == INVALID_HANDLE_VALUE || handle == nullptr ||
+        GetFileType(handle) != FILE_TYPE_DISK) {
+        return false;
+    }
+    FILE_ID_INFO info{};
+    if (GetFileInformationByHandleEx(handle, FileIdInfo, &info, sizeof info)) {
+        identity.volume = info.VolumeSerialNumber;
+        std::memcpy(identity.id, info.FileId.Identifier, sizeof identity.id);
+        return true;
+    }
+    BY_HANDLE_FILE_INFORMATION old{};
+    if (!GetFileInformationByHandle(handle, &old)) {
+        return false;
+    }
+    identity.volume = old.dwVolumeSerialNumber;
+    std::memcpy(identity.id, &old.nFileIndexLow, sizeof old.nFileIndexLow);
+    std::memcpy(identity.id + 4, &old.nFileIndexHigh, sizeof old.nFileIndexHigh);
+    return true;
 }
 
 }  // namespace
 
 bool standardOutputIs(const std::string& path) {
-    BY_HANDLE_FILE_INFORMATION out{};
+    FileIdentity out;
     if (!identify(GetStdHandle(STD_OUTPUT_HANDLE), out)) {
         return false;
     }
@@ -34,13 +59,15 @@ bool standardOutputIs(const std::string& path) {
     HANDLE file = CreateFileW(widePath.c_str(), FILE_READ_ATTRIBUTES,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    BY_HANDLE_FILE_INFORMATION in{};
+    FileIdentity in;
     const bool known = identify(file, in);
     if (file != INVALID_HANDLE_VALUE) {
         CloseHandle(file);
     }
-    return known && in.dwVolumeSerialNumber == out.dwVolumeSerialNumber &&
-           in.nFileIndexHigh == out.nFileIndexHigh && in.nFileIndexLow == out.nFileIndexLow;
+    // Wine gives a standard handle it inherited from a Unix shell the volume
+    // 0: unknown, so the file id alone decides there.
+    return known && std::memcmp(in.id, out.id, sizeof in.id) == 0 &&
+           (in.volume == out.volume || out.volume == 0);
 }
 
 #else

@@ -12,33 +12,6 @@ trap 'rm -rf "$out"' EXIT
 
 build/linux/kvr-strings check demo/plugin/kvr.strings
 
-# template never loses the file it reads: "-o FILE" updates it in place, and
-# standard output into FILE itself is refused, whether the shell emptied it
-# (">") or appends to it (">>").
-tool=build/linux/kvr-strings
-printf '"OK" = "Oui";\n"Mine" = "Le mien";\n' >"$out/kvr.strings"
-cp "$out/kvr.strings" "$out/before.strings"
-$tool template "$out/kvr.strings" -o "$out/kvr.strings"
-cmp -n "$(stat -c %s "$out/before.strings")" "$out/before.strings" "$out/kvr.strings"
-grep -q '^"Cancel" = "Cancel";' "$out/kvr.strings"
-[[ -z $(find "$out" -name '*.kvr-strings-*') ]] || { echo "a temporary file was left" >&2; exit 1; }
-expect_refusal() { # STATUS MESSAGE-PART COMMAND...: exit status 2 and the message
-  local status=0 message
-  message=$("${@:3}" 2>&1 >/dev/null) || status=$?
-  [[ $status == "$1" && $message == *"$2"* ]] ||
-    { echo "'${*:3}': exit status $status, message: $message" >&2; exit 1; }
-}
-cp "$out/kvr.strings" "$out/updated.strings"
-expect_refusal 2 "nothing was written" sh -c "$tool template $out/kvr.strings >>$out/kvr.strings"
-cmp "$out/kvr.strings" "$out/updated.strings"
-expect_refusal 2 "template $out/kvr.strings -o $out/kvr.strings" \
-  sh -c "$tool template $out/kvr.strings >$out/kvr.strings"
-expect_refusal 2 "exists and is not empty" $tool template -o "$out/updated.strings"
-# A file in UTF-16, as Notepad's "Unicode" saves it, is named by its encoding.
-printf '\xff\xfe"\0O\0K\0"\0 \0=\0 \0"\0O\0u\0i\0"\0;\0' >"$out/utf16.strings"
-expect_refusal 1 "" $tool check "$out/utf16.strings"
-[[ $($tool check "$out/utf16.strings" | grep -c "UTF-16") == 1 ]]
-
 # expect_preview FILE DIR STATUS OVERFLOWS LOSSES: the exit status; the
 # overflows as dialog:control@line (the line of the file that translates the
 # control's English text), each needing more pixels than it has; and the
