@@ -26,16 +26,9 @@ int DrawnTextWidth(HDC reference, HFONT font, text::WideView line, UINT flags) {
     const int width = 2 * std::max<int>(measured.right, 1) + 2 * kMargin;
     const int height = std::max<int>(measured.bottom, 1) + 2 * kMargin;
 
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    Bitmap dib(CreateDIBSection(reference, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!dib || bits == nullptr) {
+    Bitmap dib = TopDownDib(reference, width, height, 32, bits);
+    if (!dib) {
         return 0;
     }
     Selection dibSelected(memory.get(), dib.get());

@@ -59,16 +59,9 @@ bool CaptureScreen(const RECT& area, RgbImage& image) {
     if (!memory) {
         return false;
     }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    Bitmap dib(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!dib || bits == nullptr) {
+    Bitmap dib = TopDownDib(screen.get(), width, height, 24, bits);
+    if (!dib) {
         return false;
     }
     {
