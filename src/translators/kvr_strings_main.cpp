@@ -25,8 +25,9 @@ int usage() {
         "usage: kvr-strings check [--json] FILE\n"
         "       kvr-strings template [FILE] [-o OUT]\n"
         "check: every record the module would skip, every duplicate key, every text cut at\n"
-        "  \"//\", likely typos of module texts, and the module texts FILE lacks; exit status\n"
-        "  0 when nothing is lost, 1 when a text is lost or shadowed, 2 when FILE cannot be read.\n"
+        "  \"//\", likely typos of module texts, what is not UTF-8, the texts worded as in\n"
+        "  English, and the module texts FILE lacks; exit status 0 when nothing is lost, 1 when\n"
+        "  a text is lost or shadowed or a byte is not UTF-8, 2 when FILE cannot be read.\n"
         "template: every module text by dialog; with FILE, FILE followed by the texts it lacks.\n"
         "  -o OUT writes OUT through a new file renamed into place; -o FILE updates FILE.\n",
         stderr);
