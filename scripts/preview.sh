@@ -4,8 +4,9 @@
 #   scripts/preview.sh STRINGS_FILE [OUT_DIR]     (OUT_DIR defaults to ./preview)
 # Writes a PNG per dialog and language, OUT_DIR/index.html and
 # OUT_DIR/overflow.json (every translated text that does not fit its control,
-# with the pixels it needs and has). Exit status 1 when a text does not fit,
-# 2 when the preview could not be made.
+# by its English text and the file's line, with the pixels it needs and has;
+# and what kvr-strings check finds the module loses). Exit status 1 when a
+# text does not fit, 2 when the preview could not be made.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -16,12 +17,13 @@ fi
 strings=$(realpath -- "$1")
 out_dir=$(realpath -m -- "${2:-preview}")
 mkdir -p "$out_dir"
-rm -f "$out_dir"/*.png "$out_dir"/measures-*.json
+rm -f "$out_dir"/*.png "$out_dir"/measures-*.json "$out_dir"/check.json
 
 cd "$root"
 # shellcheck source=scripts/wine-env.sh
 source "$root/scripts/wine-env.sh"
 build_win64_module
+cmake --build --preset win64 --target kvr-strings >/dev/null
 wine_prefix_init
 xvfb_start
 dirs=$(mktemp -d)
@@ -35,4 +37,12 @@ for lang in en tr; do
     "$(to_wine_path "$root/build/win64/kvr_gui.so")" "$(to_wine_path "$out_dir")" "$lang" >&2 ||
     { echo "$0: the dialogs could not be rendered ($lang)" >&2; exit 2; }
 done
-/usr/bin/ruby "$root/scripts/preview/page.rb" "$out_dir" "$strings"
+# The checker's findings for the page; status 1 (a text lost) is a finding.
+status=0
+wine_run "$root/build/win64/kvr-strings.exe" check --json "$(to_wine_path "$strings")" \
+  >"$out_dir/check.json" || status=$?
+if ((status > 1)); then
+  echo "$0: kvr-strings could not check $strings" >&2
+  exit 2
+fi
+/usr/bin/ruby "$root/scripts/preview/page.rb" "$out_dir" "$strings" "$out_dir/check.json"

@@ -6,6 +6,7 @@
 #include "ruby/calls.h"
 #include "ruby/convert.h"
 #include "testing/dialog_proxy.h"
+#include "testing/drawn_text.h"
 #include "testing/ruby_values.h"
 #include "text/wide_string.h"
 
@@ -20,7 +21,9 @@ struct Measure {
     bool wraps = false;
     int width = 0;  // the width the text may take
     int height = 0;
-    bool prefix = true;  // "&" marks a mnemonic and takes no room
+    int left = 0;                 // where that width starts in the client rectangle
+    const char* kind = "static";  // "static", "check box", "radio button", "push button"
+    bool prefix = true;           // "&" marks a mnemonic and takes no room
 };
 
 // How a control lays its text out, or false for a control that shows none of
@@ -45,6 +48,7 @@ bool LayoutOf(HWND control, Measure& m) {
     }
     if (lstrcmpiW(className, L"Button") == 0) {
         const LONG type = style & BS_TYPEMASK;
+        const bool radio = type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
         switch (type) {
             case BS_CHECKBOX:
             case BS_AUTOCHECKBOX:
@@ -52,11 +56,15 @@ bool LayoutOf(HWND control, Measure& m) {
             case BS_3STATE:
             case BS_AUTO3STATE:
             case BS_AUTORADIOBUTTON:
-                m.width -= GetSystemMetrics(SM_CXMENUCHECK) + kCheckTextGap;
+                m.kind = radio ? "radio button" : "check box";
+                m.left = GetSystemMetrics(SM_CXMENUCHECK) + kCheckTextGap;
+                m.width -= m.left;
                 break;
             case BS_PUSHBUTTON:
             case BS_DEFPUSHBUTTON:
-                m.width -= 2 * GetSystemMetrics(SM_CXEDGE);
+                m.kind = "push button";
+                m.left = GetSystemMetrics(SM_CXEDGE);
+                m.width -= 2 * m.left;
                 break;
             default:
                 return false;
@@ -76,6 +84,22 @@ std::string FaceOf(HDC dc) {
            std::to_string(metrics.tmHeight) + "px";
 }
 
+// The rectangle the text may take, in the coordinates of the dialog's
+// window as its screenshot shows it (frame included).
+rb::Value BoxOf(HWND control, const Measure& m) {
+    RECT window{};
+    GetWindowRect(GetParent(control), &window);
+    POINT origin{m.left, 0};
+    ClientToScreen(control, &origin);
+    const int left = origin.x - window.left;
+    const int top = origin.y - window.top;
+    rb::Value box = NewArray();
+    for (int v : {left, top, left + m.width, top + m.height}) {
+        Push(box, rb::integer(v));
+    }
+    return box;
+}
+
 rb::Value FitOf(int id, HWND control, const Measure& m, const text::WideString& caption) {
     HDC dc = GetDC(control);
     HFONT font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
@@ -87,6 +111,13 @@ rb::Value FitOf(int id, HWND control, const Measure& m, const text::WideString& 
     }
     DrawTextW(dc, reinterpret_cast<LPCWSTR>(caption.c_str()), static_cast<int>(caption.size()),
               &needed, format);
+    // A wrapped text breaks where the measuring calls say, as the control's
+    // own DrawText does, so its height (and the width of a word too long for
+    // a line) is theirs; a one-line text's width is what is drawn.
+    const bool byHeight = m.wraps && needed.right <= m.width;
+    const int width =
+        m.wraps ? needed.right
+                : DrawnTextWidth(dc, font, caption, format & (DT_NOPREFIX | DT_EXPANDTABS));
     const std::string face = FaceOf(dc);
     if (previous) {
         SelectObject(dc, previous);
@@ -95,7 +126,6 @@ rb::Value FitOf(int id, HWND control, const Measure& m, const text::WideString& 
 
     // A wrapped text overflows by its height, unless a single word is wider
     // than the control: then by its width.
-    const bool byHeight = m.wraps && needed.right <= m.width;
     rb::Value fit = rb::evalString("{}");
     const auto store = [&](const char* key, rb::Value value) {
         rb::call(fit, "store", rb::newString(key), value);
@@ -106,9 +136,16 @@ rb::Value FitOf(int id, HWND control, const Measure& m, const text::WideString& 
     store("class", rb::newString(text::wideToUtf8(reinterpret_cast<text::WideChar*>(className))));
     store("text", rb::newString(text::wideToUtf8(caption)));
     store("measure", rb::newString(byHeight ? "height" : "width"));
-    store("needed", rb::integer(byHeight ? needed.bottom : needed.right));
+    store("needed", rb::integer(byHeight ? needed.bottom : width));
     store("available", rb::integer(byHeight ? m.height : m.width));
+    // The width the measuring calls give: the window system centres and
+    // clips a line by it, so where it exceeds the room, a centred text that
+    // fits as drawn is still pushed against the control's left edge.
+    store("laid_out", rb::integer(needed.right));
     store("font", rb::newString(face));
+    store("kind", rb::newString(m.kind));
+    store("box", BoxOf(control, m));
+    store("focused", rb::boolValue(GetFocus() == control));
     return fit;
 }
 

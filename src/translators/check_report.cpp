@@ -8,16 +8,34 @@ namespace kvr::translators {
 
 namespace {
 
-std::string lostSummary(const CheckResult& result) {
+std::string counted(int n, const char* one, const char* many) {
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+// "2/50 module texts translated, 3 same as English, 45 not in the file; 4
+// texts lost, 1 text shadowed", and the encoding faults when there are any.
+std::string summary(const CheckResult& result) {
     int skipped = 0;
     int shadowed = 0;
+    int notUtf8 = 0;
     for (const Diagnostic& d : result.diagnostics) {
-        if (d.losesText) {
-            ++(d.finding == Finding::duplicate ? shadowed : skipped);
+        if (!d.losesText) {
+            continue;
         }
+        ++(d.finding == Finding::duplicate  ? shadowed
+           : d.finding == Finding::encoding ? notUtf8
+                                            : skipped);
     }
-    return std::to_string(skipped) + (skipped == 1 ? " text" : " texts") + " lost, " +
-           std::to_string(shadowed) + (shadowed == 1 ? " text" : " texts") + " shadowed";
+    const int same = static_cast<int>(result.sameAsEnglish.size());
+    std::string out = std::to_string(result.translated) + "/" + std::to_string(result.total) +
+                      " module texts translated, " + std::to_string(same) + " same as English, " +
+                      std::to_string(result.total - result.translated - same) +
+                      " not in the file; " + counted(skipped, "text", "texts") + " lost, " +
+                      counted(shadowed, "text", "texts") + " shadowed";
+    if (notUtf8 != 0) {
+        out += ", " + counted(notUtf8, "encoding fault", "encoding faults");
+    }
+    return out;
 }
 
 std::string quotedList(const std::vector<std::string>& keys) {
@@ -39,10 +57,14 @@ std::string formatText(const std::string& path, const CheckResult& result) {
         out += path + ":" + std::to_string(d.at.line) + ":" + std::to_string(d.at.column) + ": " +
                findingName(d.finding) + ": " + d.message + "\n";
     }
+    for (const KeptPair& p : result.sameAsEnglish) {
+        out += path + ":" + std::to_string(p.at.line) + ":" + std::to_string(p.at.column) +
+               ": same as English: \"" + p.key + "\"\n";
+    }
     for (const std::string& dialog : result.dialogOrder) {
         const auto& missing = result.missingByDialog.at(dialog);
         if (!missing.empty()) {
-            out += path + ": not translated, " + dialog + ": " + quotedList(missing) + "\n";
+            out += path + ": not in the file, " + dialog + ": " + quotedList(missing) + "\n";
         }
     }
     if (result.otherKeys != 0) {
@@ -51,8 +73,7 @@ std::string formatText(const std::string& path, const CheckResult& result) {
                " not a module text (the plug-in's own texts, looked up with GetString, or "
                "typos)\n";
     }
-    out += path + ": " + std::to_string(result.translated) + "/" + std::to_string(result.total) +
-           " module texts translated; " + lostSummary(result) + "\n";
+    out += path + ": " + summary(result) + "\n";
     return out;
 }
 
@@ -86,6 +107,13 @@ std::string formatJson(const std::string& path, const CheckResult& result) {
         out += std::string(i ? "," : "") + "{\"key\":" + jsonString(p.key) +
                ",\"text\":" + jsonString(p.text) + ",\"keyHex\":\"" + hexBytes(p.key) +
                "\",\"textHex\":\"" + hexBytes(p.text) + "\",\"line\":" + std::to_string(p.at.line) +
+               ",\"column\":" + std::to_string(p.at.column) + "}";
+    }
+    out += "],\"sameAsEnglish\":[";
+    for (std::size_t i = 0; i < result.sameAsEnglish.size(); ++i) {
+        const KeptPair& p = result.sameAsEnglish[i];
+        out += std::string(i ? "," : "") + "{\"key\":" + jsonString(p.key) +
+               ",\"line\":" + std::to_string(p.at.line) +
                ",\"column\":" + std::to_string(p.at.column) + "}";
     }
     out += "],\"otherKeys\":" + std::to_string(result.otherKeys) +

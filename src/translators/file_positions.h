@@ -1,5 +1,6 @@
 // Line and column of a byte offset in a file, as an editor shows them: lines
-// end at a line feed, columns count characters (UTF-8 sequences) from 1.
+// end at a line feed, columns count characters (UTF-8 sequences) from 1, and
+// a byte that is not part of a valid sequence is a character of its own.
 #pragma once
 
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "translators/strings_check.h"
+#include "translators/utf8_sequence.h"
 
 namespace kvr::translators {
 
@@ -25,10 +27,9 @@ public:
         const auto next = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), offset);
         const std::size_t start = *(next - 1);
         int column = 1;
-        for (std::size_t i = start; i < offset && i < bytes_.size(); ++i) {
-            if ((static_cast<unsigned char>(bytes_[i]) & 0xC0) != 0x80) {
-                ++column;
-            }
+        for (std::size_t i = start; i < offset && i < bytes_.size(); ++column) {
+            const std::size_t n = utf8SequenceLength(bytes_, i);
+            i += n != 0 ? n : 1;
         }
         return {static_cast<int>(next - lineStarts_.begin()), column};
     }

@@ -11,6 +11,7 @@
 #include "strings/lang_handler.h"
 #include "strings/open_strings_file.h"
 #include "strings/strings_record_reader.h"
+#include "translators/file_encoding.h"
 #include "translators/file_positions.h"
 
 namespace kvr::translators {
@@ -65,7 +66,7 @@ std::size_t firstContent(std::string_view r, std::size_t begin, std::size_t end,
 struct Reason {
     std::string text;
     std::size_t at;
-    bool unclosedQuote;
+    const char* unclosed;  // "key" or "text" whose closing quote is missing, or null
 };
 
 Reason explainNoPair(std::string_view r, const Segment& s, std::size_t contentAt) {
@@ -75,32 +76,33 @@ Reason explainNoPair(std::string_view r, const Segment& s, std::size_t contentAt
     const std::size_t k1 = p.find('"');
     const std::size_t k2 = k1 == npos ? npos : p.find('"', k1 + 1);
     if (k1 == npos) {
-        return {"no quoted key: a record is \"English text\" = \"translation\";", contentAt, false};
+        return {"no quoted key: a record is \"English text\" = \"translation\";", contentAt,
+                nullptr};
     }
     if (k2 == npos) {
-        return {"the key's closing quote is missing", at(k1), true};
+        return {"the key's closing quote is missing", at(k1), "key"};
     }
     if (e == npos) {
-        return {"no \"=\" between the key and the text", at(k2 + 1), false};
+        return {"no \"=\" between the key and the text", at(k2 + 1), nullptr};
     }
     if (k2 > e) {
         if (k1 < e) {
-            return {"the key holds \"=\", which a key cannot", at(e), false};
+            return {"the key holds \"=\", which a key cannot", at(e), nullptr};
         }
-        return {"\"=\" stands before the key", at(e), false};
+        return {"\"=\" stands before the key", at(e), nullptr};
     }
     const std::size_t t1 = p.find('"', k2 + 1);
     const std::size_t t2 = t1 == npos ? npos : p.find('"', t1 + 1);
     if (t1 == npos) {
-        return {"no quoted text after \"=\"", at(e), false};
+        return {"no quoted text after \"=\"", at(e), nullptr};
     }
     if (t1 < e) {
-        return {"a second quoted text stands before \"=\"", at(t1), false};
+        return {"a second quoted text stands before \"=\"", at(t1), nullptr};
     }
     if (t2 == npos) {
-        return {"the text's closing quote is missing", at(t1), true};
+        return {"the text's closing quote is missing", at(t1), "text"};
     }
-    return {"the module reads no pair here", contentAt, false};
+    return {"the module reads no pair here", contentAt, nullptr};
 }
 
 // Only a stretch with a quote or an "=" can have been meant as a pair: other
@@ -136,6 +138,9 @@ public:
     Checker(std::string bytes, CheckResult& result)
         : bytes_(std::move(bytes)), positions_(bytes_), result_(result) {}
 
+    // Names what in the file is not UTF-8; false when the file is not read
+    // as records at all (UTF-16).
+    bool encoding();
     void record(std::size_t rawBegin, std::size_t rawEnd, bool endedBySemicolon,
                 StringsRecordReader::Status status, std::string_view moduleRecord);
     void finish();
@@ -158,6 +163,15 @@ private:
     // the rest of that text, already reported.
     bool restOfSplitText_ = false;
 };
+
+bool Checker::encoding() {
+    const FileEncoding found = examineEncoding(bytes_);
+    for (const EncodingIssue& issue : found.issues) {
+        result_.diagnostics.push_back(
+            {positions_.at(issue.offset), Finding::encoding, issue.message, issue.losesText});
+    }
+    return !found.utf16;
+}
 
 void Checker::record(std::size_t rawBegin, std::size_t rawEnd, bool endedBySemicolon,
                      StringsRecordReader::Status status, std::string_view moduleRecord) {
@@ -238,13 +252,17 @@ void Checker::record(std::size_t rawBegin, std::size_t rawEnd, bool endedBySemic
                 true);
             continue;
         }
-        Reason why = explainNoPair(r, s, segmentContent);
-        if (why.unclosedQuote && s.end == r.size() && endedBySemicolon) {
+        const Reason why = explainNoPair(r, s, segmentContent);
+        if (why.unclosed != nullptr && s.end == r.size() && endedBySemicolon) {
+            // The likely mistake first: a ';' meant as part of the wording.
             restOfSplitText_ = true;
             const Position semicolon = positions_.at(rawEnd);
-            why.text += "; the ';' at " + std::to_string(semicolon.line) + ":" +
-                        std::to_string(semicolon.column) +
-                        " ends the record inside the quotes (a text cannot hold ';')";
+            add(why.at, Finding::skipped,
+                std::string("a ") + why.unclosed + " cannot hold ';': the ';' at " +
+                    std::to_string(semicolon.line) + ":" + std::to_string(semicolon.column) +
+                    " ends the record inside the quotes, so the module skips it (" + why.text + ")",
+                true);
+            continue;
         }
         add(why.at, Finding::skipped, "the module skips this: " + why.text, true);
     }
@@ -305,7 +323,13 @@ void Checker::finish() {
     }
     for (const KeptPair& pair : result_.pairs) {
         if (moduleKeySet.count(pair.key) != 0) {
-            ++result_.translated;
+            // A text worded as in English: sometimes right ("OK" in French),
+            // often a text not yet translated.
+            if (pair.text == pair.key) {
+                result_.sameAsEnglish.push_back(pair);
+            } else {
+                ++result_.translated;
+            }
             continue;
         }
         ++result_.otherKeys;
@@ -340,6 +364,8 @@ void Checker::finish() {
 
 const char* findingName(Finding finding) {
     switch (finding) {
+        case Finding::encoding:
+            return "encoding";
         case Finding::skipped:
             return "skipped";
         case Finding::cut:
@@ -389,8 +415,13 @@ CheckResult checkStringsFile(const std::string& path) {
     if (!file || !bytes) {
         return result;
     }
-    strings::StringsRecordReader reader(file.get());
     Checker checker(*bytes, result);
+    if (!checker.encoding()) {
+        checker.finish();
+        result.readable = true;
+        return result;
+    }
+    strings::StringsRecordReader reader(file.get());
     std::array<char, strings::kStringsBufferSize> record{};
     std::size_t length = 0;
     std::size_t rawBegin = 0;

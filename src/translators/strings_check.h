@@ -2,7 +2,8 @@
 // the module's own record reader and each is parsed by the module's own
 // ParseStringsRecord, so the pairs reported as kept are the module's; what the
 // checker adds is where each record lies in the file and why a text it holds
-// is lost.
+// is lost. Before the records, the file's encoding: what is not UTF-8 is
+// named as such.
 #pragma once
 
 #include <cstddef>
@@ -19,6 +20,7 @@ struct Position {
 };
 
 enum class Finding {
+    encoding,   // not UTF-8: UTF-16, a byte-order mark, an invalid sequence
     skipped,    // a record holding a text the module passes over
     cut,        // a "//" inside quotes started a comment
     ignored,    // a pair after the record's first, or beyond a missing ';'
@@ -45,13 +47,15 @@ struct CheckResult {
     bool readable = false;
     std::vector<Diagnostic> diagnostics;  // in file order
     std::vector<KeptPair> pairs;          // what the module keeps, first text of each key
+    std::vector<KeptPair> sameAsEnglish;  // module texts whose text is their key
     std::map<std::string, std::vector<std::string>> missingByDialog;
     std::vector<std::string> dialogOrder;  // the catalogue's order of dialogs
     int otherKeys = 0;                     // kept keys that are no module text
-    int translated = 0;                    // module texts the file translates
+    int translated = 0;                    // module texts given another wording
     int total = 0;                         // module texts a file can translate
 
-    // 0 nothing lost, 1 a record skipped or a text shadowed, 2 unreadable.
+    // 0 nothing lost, 1 a record skipped, a text shadowed or a byte not
+    // UTF-8, 2 unreadable.
     int exitStatus() const;
 };
 
