@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """Checks the product DLL against what its host needs from it.
 
-The 32-bit product cannot run on this machine, so its contract with the host
-is checked on the file itself: a 32-bit x86 DLL, exactly one export
+The contract with the host is checked on the file itself, on every machine
+(the product runs only where the kernel runs i386 programs, in
+tests/product18/): a 32-bit x86 DLL, exactly one export
 Init_kvr_gui, imports only from system DLLs and from Ruby 1.8's DLL, from the
 latter only names that DLL exports (those listed in msvcrt-ruby18.def, the
 same file the import library is made from), the version resource, no trace
