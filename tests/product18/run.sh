@@ -27,7 +27,7 @@ cmake --build "$build" -j2 >/dev/null || {
 }
 bash "$here/support/build.sh" "$prefix" "$helpers" || exit 1
 if [[ -f $here/driver/build.sh ]]; then
-  bash "$here/driver/build.sh" "$helpers" || exit 1
+  bash "$here/driver/build.sh" "$helpers" >/dev/null || exit 1
 fi
 
 export KVR_WINE_ARCH=win32
@@ -40,6 +40,8 @@ fi
 
 wine_prefix_init || exit 1
 xvfb_start || exit 1
+# A dialog nobody closes must not hold the lane for wine_run's default 15 min.
+export KVR_WINE_TIMEOUT=${KVR_WINE_TIMEOUT:-300}
 
 # What the tests find through the environment: the product and the helpers on
 # the load path (RUBYLIB reaches the child interpreters a test starts), the
