@@ -4,11 +4,12 @@
 # Runs every tests/product18/*_test.rb (test/unit, part of Ruby 1.8.7) with
 # that interpreter, each in one process.
 #
-# The builds come first and need no 32-bit execution (the Ruby 1.8.7 pieces,
-# cached; the product; the test helpers; the outside driver when present), so
-# they run on every machine. Then, where the kernel refuses i386 programs, no
-# 32-bit Wine can run: the lane prints one "skipped: <why>" line and exits
-# with 77, which scripts/test.sh counts as skipped.
+# The builds come first and need no 32-bit execution (the product; the outside
+# driver when present; the Ruby 1.8.7 pieces, cached; the test helpers), so
+# they run on every machine. Then, where the kernel refuses i386 programs (no
+# 32-bit Wine can run there) or the Ruby 1.8.7 source is absent, the lane
+# prints one "skipped: <why>" line and exits with 77, which scripts/test.sh
+# counts as skipped.
 #
 # Usage: tests/product18/run.sh [BUILD_DIR]   (default: build/win32, the preset's)
 set -uo pipefail
@@ -19,22 +20,41 @@ build=${1:-$root/build/win32}
 helpers=$build/product18
 cd "$root" || exit 1
 
-prefix=$(bash scripts/build-ruby18-win32.sh) || exit 1
 cmake --preset win32 -S "$root" -B "$build" >/dev/null || exit 1
 cmake --build "$build" -j2 >/dev/null || {
   cmake --build "$build" -j1 2>&1 | tail -n 30
   exit 1
 }
-bash "$here/support/build.sh" "$prefix" "$helpers" || exit 1
 if [[ -f $here/driver/build.sh ]]; then
   bash "$here/driver/build.sh" "$helpers" >/dev/null || exit 1
+fi
+
+# The Ruby 1.8.7 source is not part of the clone: without it the lane skips.
+skip=
+ruby_log=$(mktemp)
+prefix=$(bash scripts/build-ruby18-win32.sh 2>"$ruby_log")
+case $? in
+  0) ;;
+  77) skip=$(head -n 1 "$ruby_log") ;;
+  *)
+    cat "$ruby_log" >&2
+    rm -f "$ruby_log"
+    exit 1
+    ;;
+esac
+rm -f "$ruby_log"
+if [[ -z $skip ]]; then
+  bash "$here/support/build.sh" "$prefix" "$helpers" || exit 1
 fi
 
 export KVR_WINE_ARCH=win32
 # shellcheck source=scripts/wine-env.sh
 source "$root/scripts/wine-env.sh" || exit 1
-if ! why=$(i386_probe); then
-  echo "skipped: $why"
+if [[ -z $skip ]] && ! skip=$(i386_probe); then
+  [[ -n $skip ]] || skip="the i386 probe failed"
+fi
+if [[ -n $skip ]]; then
+  echo "skipped: $skip"
   exit 77
 fi
 
