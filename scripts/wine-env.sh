@@ -77,6 +77,7 @@ i386_probe() {
     return 1
   fi
   dir=$(mktemp -d) || return 1
+  # shellcheck disable=SC2016 # assembler text, not shell expansions
   printf '%s\n' '.globl _start' '_start:' 'movl $1, %eax' 'movl $42, %ebx' 'int $0x80' \
     >"$dir/probe.s"
   if ! as --32 -o "$dir/probe.o" "$dir/probe.s" 2>"$dir/log" ||

@@ -74,7 +74,8 @@ KVR_LANE_RUNTIME_DIR=$(to_wine_path "$helpers/runtime")
 KVR_LANE_RESOURCES=$(to_wine_path "$resources")
 KVR_LANE_ROOT=$(to_wine_path "$root")
 export KVR_LANE_BUILD KVR_LANE_HELPERS KVR_LANE_RUNTIME_DIR KVR_LANE_RESOURCES KVR_LANE_ROOT
-export RUBYLIB="$KVR_LANE_BUILD;$KVR_LANE_HELPERS;$(to_wine_path "$here/support")"
+support=$(to_wine_path "$here/support")
+export RUBYLIB="$KVR_LANE_BUILD;$KVR_LANE_HELPERS;$support"
 
 failures=()
 for test in "$here"/*_test.rb; do
