@@ -59,7 +59,7 @@ case $KVR_WINE_ARCH in
     ;;
   *)
     echo "wine-env: KVR_WINE_ARCH is win64 or win32, not '$KVR_WINE_ARCH'" >&2
-    return 1 2>/dev/null || exit 1
+    return 1
     ;;
 esac
 
