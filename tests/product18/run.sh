@@ -87,7 +87,7 @@ for test in "$here"/*_test.rb; do
 done
 
 if ((${#failures[@]})); then
-  echo "ruby 1.8 lane FAILED: ${failures[*]}"
+  echo "ruby 1.8 lane FAILED after ${SECONDS} s: ${failures[*]}"
   exit 1
 fi
-echo "ruby 1.8 lane passed"
+echo "ruby 1.8 lane passed in ${SECONDS} s"
