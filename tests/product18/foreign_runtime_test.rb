@@ -40,7 +40,7 @@ class ForeignRuntimeTest < Test::Unit::TestCase
   RUNTIMES.each do |name|
     libgcc = name != "libwinpthread-1.dll"
     %w[before after].each do |moment|
-      define_method("test_#{name.sub(/\.dll\z/, '').tr('^a-z0-9', '_')}_loaded_#{moment}") do
+      define_method("test_#{name.sub(/\.dll\z/, '').gsub(/[^a-z0-9]+/, '_')}_loaded_#{moment}") do
         assert_survives(File.join(RUNTIME_DIR, name), moment, libgcc)
       end
     end
