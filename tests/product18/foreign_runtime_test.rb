@@ -14,6 +14,7 @@ class ForeignRuntimeTest < Test::Unit::TestCase
   RUNTIMES = %w[libgcc_s_dw2-1.dll libstdc++-6.dll libwinpthread-1.dll]
 
   EXPECTED_LINES = [
+    "KVRGUIShowOptions: RangeError: inferredConstraints failed",
     "GetString(nil): TypeError",
     "KVRGUIShowError: IOError: to_s failed",
     "alive",

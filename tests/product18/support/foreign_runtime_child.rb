@@ -1,8 +1,10 @@
 # Run by foreign_runtime_test.rb in an interpreter of its own, since a DLL
 # once loaded stays in the process: loads a MinGW runtime DLL before or after
-# the module (or none), then makes the module raise twice, once from inside
-# (GetString(nil)) and once from Ruby code it calls (a message's to_s), and
-# reports each outcome on a line. Reaching "alive" means the host survived.
+# the module (or none), then makes the module raise three times: from Ruby
+# code that the options dialog calls as it opens (the exception crosses the
+# dialog's window procedure as a C++ exception), from inside the module
+# (GetString(nil)), and from a message's to_s. Each outcome is reported on a
+# line; reaching "alive" means the host survived.
 #
 # Usage: foreign_runtime_child.rb DLL_PATH|none before|after
 $stdout.sync = true
@@ -17,6 +19,20 @@ RuntimeLoader.load(dll) if dll != "none" && moment == "before"
 require "kvr_gui"
 RuntimeLoader.load(dll) if dll != "none" && moment == "after"
 puts "libgcc loaded: #{RuntimeLoader.loaded?('libgcc_s_dw2-1.dll')}"
+
+# The update mode is read before the window opens, the first check box as it
+# opens (WM_INITDIALOG).
+options = Object.new
+def options.autoRecalculateConstraintsValues; false; end
+def options.autoRecalculateModel; false; end
+def options.inferredConstraints; raise RangeError, "inferredConstraints failed"; end
+plugin = Struct.new(:kvrSkpData).new(Struct.new(:options).new(options))
+begin
+  KVRGUI.new.KVRGUIShowOptions(plugin)
+  puts "KVRGUIShowOptions: returned"
+rescue Exception => e
+  puts "KVRGUIShowOptions: #{e.class}: #{e.message}"
+end
 
 begin
   KVRGUI_LangHandler.new.GetString(nil)
