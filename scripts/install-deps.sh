@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages every lane needs. Safe to run again: it does
-# nothing when all packages are present already.
+# nothing when all packages are present already. 32-bit Wine (wine32:i386,
+# for the product's Ruby 1.8 lane) only where the kernel runs i386 programs:
+# elsewhere it could not start, and that lane skips.
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
 packages=(
   cmake g++ make pkg-config googletest libgtest-dev
@@ -17,6 +20,13 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
+# shellcheck source=scripts/wine-env.sh
+if (source scripts/wine-env.sh && i386_probe >/dev/null); then
+  dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed' || {
+    dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+    missing+=(wine32:i386)
+  }
+fi
 if ((${#missing[@]})); then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq

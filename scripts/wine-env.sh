@@ -1,15 +1,24 @@
 # shellcheck shell=bash
-# The Wine lane's environment; source it, then call its functions.
+# The Wine lanes' environment; source it, then call its functions.
 #
-#   KVR_WINE           the 64-bit Wine loader, by path: /usr/lib/wine/wine64
+#   KVR_WINE_ARCH      set before sourcing: win64 (the default) or win32, the
+#                      product's 32-bit lane with a prefix and loader of its own
+#   KVR_WINE           the Wine loader, by path: /usr/lib/wine/wine64 for win64
 #                      (Debian's wine64 package puts no command on PATH, and
 #                      once 32-bit Wine is installed /usr/bin/wine runs the
-#                      32-bit loader, which cannot start a 64-bit prefix)
+#                      32-bit loader, which cannot start a 64-bit prefix);
+#                      /usr/lib/wine/wine (KVR_WINE32 overrides it) for win32
 #   KVR_WINESERVER     the server that goes with it: /usr/lib/wine/wineserver64
-#   KVR_RUBY_EXE       the cross-built ruby.exe (scripts/build-ruby-win64.sh)
+#                      or /usr/lib/wine/wineserver32
+#   KVR_RUBY_EXE       the cross-built Ruby 3.1 ruby.exe (scripts/build-ruby-win64.sh)
+#   KVR_RUBY18_EXE     the cross-built Ruby 1.8.7 ruby.exe (scripts/build-ruby18-win32.sh)
 #   KVR_MINITEST_LIB   Debian's minitest, as a Windows path
-#   WINEPREFIX         a 64-bit prefix under the cache, made once by wine_prefix_init
+#   WINEPREFIX         a prefix under the cache, made once by wine_prefix_init
+#                      (KVR_WINE32_PREFIX moves the win32 one):
+#                      wine-prefix (win64) or wine32-prefix (win32)
 #
+#   i386_probe         whether this machine's kernel runs i386 executables;
+#                      when not, prints why on one line and returns 1
 #   wine_prefix_init   makes the prefix if it is not there yet, and claims it
 #                      for this shell (waits while another run holds it)
 #   to_wine_path P     the Windows path of a Unix path (Wine maps / to Z:)
@@ -19,19 +28,73 @@
 #                      stops it again when the sourcing shell exits (an EXIT
 #                      trap; a caller that sets its own must call xvfb_stop)
 #   xvfb_stop          waits for this prefix's Windows programs, stops Xvfb
-#   wine_ruby ARGS...  runs ruby.exe with minitest on its load path; CR LF line
-#                      ends become LF on stdout and stderr; its exit status is
-#                      kept (124 when it runs longer than KVR_WINE_TIMEOUT
-#                      seconds, default 900)
+#   wine_run PROG ARGS...  runs a Windows program; CR LF line ends become LF
+#                      on stdout and stderr; its exit status is kept (124
+#                      when it runs longer than KVR_WINE_TIMEOUT seconds,
+#                      default 900)
+#   wine_ruby ARGS...  wine_run with the Ruby 3.1 ruby.exe, minitest on its
+#                      load path
+#   wine_ruby18 ARGS...  wine_run with the Ruby 1.8.7 ruby.exe (test/unit is
+#                      part of its library)
 
 KVR_CACHE=${KVR_CACHE:-/var/cache/kvr_gui}
-export WINEPREFIX=${WINEPREFIX:-$KVR_CACHE/wine-prefix}
-export WINEARCH=win64
+KVR_WINE_ARCH=${KVR_WINE_ARCH:-win64}
 export WINEDEBUG=-all
 
-KVR_WINE=${KVR_WINE:-/usr/lib/wine/wine64}
-KVR_WINESERVER=${KVR_WINESERVER:-/usr/lib/wine/wineserver64}
+case $KVR_WINE_ARCH in
+  win64)
+    export WINEPREFIX=${WINEPREFIX:-$KVR_CACHE/wine-prefix}
+    export WINEARCH=win64
+    KVR_WINE=${KVR_WINE:-/usr/lib/wine/wine64}
+    KVR_WINESERVER=${KVR_WINESERVER:-/usr/lib/wine/wineserver64}
+    _kvr_elf_class=2
+    ;;
+  win32)
+    # Not WINEPREFIX: a 64-bit lane that started this one may have exported it.
+    export WINEPREFIX=${KVR_WINE32_PREFIX:-$KVR_CACHE/wine32-prefix}
+    export WINEARCH=win32
+    KVR_WINE=${KVR_WINE32:-/usr/lib/wine/wine}
+    KVR_WINESERVER=${KVR_WINESERVER:-/usr/lib/wine/wineserver32}
+    _kvr_elf_class=1
+    ;;
+  *)
+    echo "wine-env: KVR_WINE_ARCH is win64 or win32, not '$KVR_WINE_ARCH'" >&2
+    return 1
+    ;;
+esac
+
 KVR_RUBY_EXE=${KVR_RUBY_EXE:-$KVR_CACHE/ruby-3.1-x64-mingw32/bin/ruby.exe}
+KVR_RUBY18_EXE=${KVR_RUBY18_EXE:-$KVR_CACHE/ruby-1.8.7-i386-mingw32/bin/ruby.exe}
+
+# A static i386 program that only exits with 42 through the kernel's i386
+# system call gate: it runs where the kernel has IA-32 emulation, and a
+# kernel without it refuses it with "Exec format error". No 32-bit Wine can
+# run where this does not.
+i386_probe() {
+  local dir status=0 out
+  if ! command -v as >/dev/null || ! command -v ld >/dev/null; then
+    echo "no assembler or linker to build the i386 probe (install binutils)"
+    return 1
+  fi
+  dir=$(mktemp -d) || return 1
+  # shellcheck disable=SC2016 # assembler text, not shell expansions
+  printf '%s\n' '.globl _start' '_start:' 'movl $1, %eax' 'movl $42, %ebx' 'int $0x80' \
+    >"$dir/probe.s"
+  if ! as --32 -o "$dir/probe.o" "$dir/probe.s" 2>"$dir/log" ||
+    ! ld -m elf_i386 -s -o "$dir/probe" "$dir/probe.o" 2>>"$dir/log"; then
+    echo "could not build the i386 probe: $(head -n 1 "$dir/log")"
+    rm -rf "$dir"
+    return 1
+  fi
+  out=$("$dir/probe" 2>&1) || status=$?
+  rm -rf "$dir"
+  case $status in
+    42) return 0 ;;
+    126) echo "this machine's kernel refuses i386 executables (${out##*: }): 32-bit Wine cannot run here" ;;
+    *) echo "the i386 probe exited with status $status instead of 42${out:+: $out}" ;;
+  esac
+  return 1
+}
 
 build_win64_module() {
   bash scripts/build-ruby-win64.sh >/dev/null &&
@@ -124,23 +187,29 @@ wine_prefix_init() {
 }
 
 _kvr_loader_hint() {
-  echo "wine-env: KVR_WINE chooses the loader; this $WINEARCH prefix needs the 64-bit one" \
-    "(Debian: /usr/lib/wine/wine64 from the wine64 package, not /usr/bin/wine)" >&2
+  if [[ $WINEARCH == win64 ]]; then
+    echo "wine-env: KVR_WINE chooses the loader; this win64 prefix needs the 64-bit one" \
+      "(Debian: /usr/lib/wine/wine64 from the wine64 package, not /usr/bin/wine)" >&2
+  else
+    echo "wine-env: KVR_WINE32 chooses the loader; this win32 prefix needs the 32-bit one" \
+      "(Debian: /usr/lib/wine/wine from the wine32:i386 package)" >&2
+  fi
 }
 
-# The loader must be a 64-bit ELF program: /usr/bin/wine is a script that
-# runs the 32-bit loader whenever 32-bit Wine is installed, and the 32-bit
-# loader fails on a 64-bit prefix with "could not load kernel32.dll".
+# The loader must be an ELF program of the prefix's width: /usr/bin/wine is a
+# script that runs the 32-bit loader whenever 32-bit Wine is installed, and
+# the 32-bit loader fails on a 64-bit prefix with "could not load kernel32.dll".
 _kvr_check_loader() {
-  local class
+  local class bits=64
+  ((_kvr_elf_class == 1)) && bits=32
   if [[ ! -x $KVR_WINE ]]; then
-    echo "wine-env: no Wine loader at $KVR_WINE (install wine64)" >&2
+    echo "wine-env: no Wine loader at $KVR_WINE" >&2
     _kvr_loader_hint
     return 1
   fi
   class=$(od -An -tu1 -j4 -N1 "$KVR_WINE" 2>/dev/null | tr -d ' ')
-  if [[ $(head -c4 "$KVR_WINE" 2>/dev/null | od -An -c | tr -d ' ') == 177ELF && $class != 2 ]]; then
-    echo "wine-env: $KVR_WINE is a 32-bit program" >&2
+  if [[ $(head -c4 "$KVR_WINE" 2>/dev/null | od -An -c | tr -d ' ') == 177ELF && $class != "$_kvr_elf_class" ]]; then
+    echo "wine-env: $KVR_WINE is not a $bits-bit program" >&2
     _kvr_loader_hint
     return 1
   fi
@@ -220,4 +289,12 @@ wine_ruby() {
   }
   # RUBYLIB, unlike -I, reaches the child Ruby processes a test starts.
   RUBYLIB="$KVR_MINITEST_LIB${RUBYLIB:+;$RUBYLIB}" wine_run "$KVR_RUBY_EXE" "$@"
+}
+
+wine_ruby18() {
+  [[ -f $KVR_RUBY18_EXE ]] || {
+    echo "wine-env: no ruby.exe at $KVR_RUBY18_EXE (run scripts/build-ruby18-win32.sh)" >&2
+    return 1
+  }
+  wine_run "$KVR_RUBY18_EXE" "$@"
 }

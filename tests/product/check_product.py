@@ -1,13 +1,16 @@
 #!/usr/bin/python3
 """Checks the product DLL against what its host needs from it.
 
-The 32-bit product cannot run on this machine, so its contract with the host
-is checked on the file itself: a 32-bit x86 DLL, exactly one export
+The contract with the host is checked on the file itself, on every machine
+(the product runs only where the kernel runs i386 programs, in
+tests/product18/): a 32-bit x86 DLL, exactly one export
 Init_kvr_gui, imports only from system DLLs and from Ruby 1.8's DLL, from the
 latter only names that DLL exports (those listed in msvcrt-ruby18.def, the
-same file the import library is made from), the version resource, and no
-trace of the test driver (a product carrying it would close every dialog by
-itself and never open a link).
+same file the import library is made from), the version resource, no trace
+of the test driver (a product carrying it would close every dialog by itself
+and never open a link), and what keeps its C++ exceptions inside it when the
+host has loaded MinGW's shared libgcc (its unwind tables under the short
+section name it looks up, and that lookup linked in).
 
 Usage: check_product.py [--def FILE] path/to/kvr_gui.so
 Prints one line per check and "N passed, M failed"; exits 1 on any failure.
@@ -202,6 +205,30 @@ def check_no_test_driver(path):
     return not found, "found " + ", ".join(found) if found else "none of its names"
 
 
+# The module finds its unwind tables at run time through the loaded image's
+# section table, by the short name ".eh_fram" (src/framework/win32/
+# own_unwind_tables.cpp), so that it can register them with its own unwinder
+# when a shared libgcc_s_dw2-1.dll is in the host. A long section name ("/4")
+# is an offset into a string table that is not mapped: the lookup would find
+# nothing. The lookup's key in the image's data shows the code is linked in; a
+# module built without it has the same sections and no such string.
+UNWIND_SECTION = b".eh_fram"
+
+
+def check_own_unwind_tables(pe):
+    names = [s.Name.rstrip(b"\0") for s in pe.sections]
+    long_names = [_text(n) for n in names if n.startswith(b"/")]
+    if long_names:
+        return False, "long section names, unreadable at run time: " + ", ".join(long_names)
+    tables = [s for s in pe.sections if s.Name.rstrip(b"\0") == UNWIND_SECTION]
+    if not tables or tables[0].Misc_VirtualSize == 0:
+        return False, "no .eh_fram section with data"
+    key = UNWIND_SECTION + b"\0"
+    if not any(key in s.get_data() for s in pe.sections):
+        return False, ".eh_fram section present, but no code that looks it up"
+    return True, f".eh_fram ({tables[0].Misc_VirtualSize} bytes) and its lookup"
+
+
 def run_checks(path, def_path=DEF_FILE):
     """Returns [(name, ok, detail)] for the DLL at path."""
     try:
@@ -221,6 +248,7 @@ def run_checks(path, def_path=DEF_FILE):
         ("fixed version info " + ".".join(map(str, VERSION)), lambda: check_fixed_version(pe)),
         ("version strings " + ".".join(map(str, VERSION)), lambda: check_version_strings(pe)),
         ("no test driver", lambda: check_no_test_driver(path)),
+        ("own unwind tables registrable", lambda: check_own_unwind_tables(pe)),
     ]
     results = []
     for name, check in checks:

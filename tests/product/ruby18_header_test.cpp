@@ -1,6 +1,6 @@
 // Checks the project's Ruby 1.8 header, ruby18.h.
 //
-// For i686-w64-mingw32 it is compiled only (the product cannot run here): the
+// For i686-w64-mingw32 it is compiled only (the product runs in its own lane): the
 // header's own static_asserts check the 32-bit layouts, and including it after
 // <windows.h> shows that no Windows macro clobbers its names. On the build machine it also
 // runs: fake heap objects, laid out word by word as the interpreter lays them

@@ -4,7 +4,8 @@
 Small 32-bit DLLs are built with the MinGW cross compiler, each with one fault
 the product could have (runtime DLLs not linked in, every symbol exported, a
 Ruby import the interpreter lacks, a missing or wrong version resource, the
-wrong machine), and the check must report exactly that fault. A last test
+wrong machine, the unwind tables' lookup missing or unable to find them), and
+the check must report exactly that fault. A last test
 links a reference to every import ruby18.h declares against the import library
 made from msvcrt-ruby18.def: the two must name the same symbols.
 
@@ -26,6 +27,9 @@ import check_product  # noqa: E402
 ROOT = check_product.ROOT
 HEADER_DIR = ROOT / "src" / "ruby" / "ruby18"
 VERSION_RC = ROOT / "resources" / "version.rc"
+OWN_UNWIND_TABLES = ROOT / "src" / "framework" / "win32" / "own_unwind_tables.cpp"
+# What the product's build adds to every 32-bit module.
+UNWIND_BUILD = [OWN_UNWIND_TABLES, "-Wl,--disable-long-section-names"]
 
 I686 = "i686-w64-mingw32"
 X86_64 = "x86_64-w64-mingw32"
@@ -72,11 +76,13 @@ class Builder:
         run(f"{triple}-windres", rc, "-O", "coff", "-o", obj)
         return obj
 
-    def dll(self, out, source, libs=(), static=True, triple=I686, extra=()):
+    def dll(self, out, source, libs=(), static=True, triple=I686, extra=(), unwind=None):
         src = self.dir / (out + ".cpp")
         src.write_text(source)
         dll = self.dir / out
         flags = ["-static", "-static-libgcc", "-static-libstdc++"] if static else []
+        if unwind if unwind is not None else triple == I686:
+            flags += UNWIND_BUILD
         run(f"{triple}-g++-posix", "-std=c++17", "-Os", "-shared", "-I", HEADER_DIR, *flags,
             *extra, "-o", dll, src, *libs)
         return dll
@@ -112,9 +118,10 @@ class ProductCheckTest(unittest.TestCase):
             "fixed version info 1.3.1729.0",
             "version strings 1.3.1729.0",
             "no test driver",
+            "own unwind tables registrable",
         ]
         (cls.MACHINE, cls.DLL, cls.EXPORT, cls.DLLS, cls.RUBY, cls.FIXED,
-         cls.STRINGS, cls.DRIVER) = cls.checks
+         cls.STRINGS, cls.DRIVER, cls.UNWIND) = cls.checks
 
     @classmethod
     def tearDownClass(cls):
@@ -143,6 +150,20 @@ class ProductCheckTest(unittest.TestCase):
         _, detail = check_product.check_imported_dlls(
             check_product.pefile.PE(str(dll)), "msvcrt-ruby18.dll")
         self.assertRegex(detail, r"libstdc\+\+-6\.dll|libgcc_s_dw2-1\.dll")
+
+    def test_a_module_that_cannot_register_its_own_unwind_tables_fails(self):
+        # Built the old way: stripped, as the product is, which leaves short
+        # section names, but without the lookup.
+        old = self.module("old_way.so", unwind=False, extra=["-s"])
+        self.assertEqual(failed(old), [self.UNWIND])
+        _, detail = check_product.check_own_unwind_tables(check_product.pefile.PE(str(old)))
+        self.assertIn("no code that looks it up", detail)
+        # The lookup linked in, but long section names: it would find nothing.
+        long_names = self.module("long_names.so",
+                                 extra=["-Wl,--enable-long-section-names"])
+        self.assertEqual(failed(long_names), [self.UNWIND])
+        # The lookup and short names, stripped like the product: sound.
+        self.assertEqual(failed(self.module("stripped.so", extra=["-s"])), [])
 
     def test_exports_other_than_init_fail(self):
         # No dllexport at all: ld exports every global symbol.
