@@ -99,7 +99,9 @@ private:
 };
 
 // Constructed after crtbegin's registration (which runs first of all the
-// module's constructors), destroyed before its deregistration.
-OwnUnwindTables own_unwind_tables;
+// module's constructors), destroyed before its deregistration; and before
+// every other static object of the module, any of which may throw inside its
+// own constructor.
+__attribute__((init_priority(101))) OwnUnwindTables own_unwind_tables;
 
 }  // namespace
