@@ -68,6 +68,10 @@ module EditorAdapter
     end
   end
 
+  def finish
+    KVR.injector = nil
+  end
+
   def ending?(action)
     [[:click, EditorModel::OK], [:click, EditorModel::CANCEL], [:key, :escape], [:key, :enter],
      [:close]].include?(action)

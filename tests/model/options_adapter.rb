@@ -45,6 +45,8 @@ module OptionsAdapter
      nil].tap { |list| list[3] = list[0] }
   end
 
+  def finish; end
+
   def ending?(action)
     [[:click, OptionsModel::OK], [:key, :escape], [:key, :enter], [:close]].include?(action)
   end

@@ -93,6 +93,7 @@ class DialogModelRunner
                           KVRGUITest.native_failures])
     Outcome.new(mismatch, steps)
   ensure
+    @adapter.finish
     KVRGUITest.reset
   end
 
