@@ -51,7 +51,7 @@ module EditorAdapter
     KVR.calls.clear
     KVR.raise_in = nil
     KVR.injector = injector
-    [Calls.new, model_for(initial), :KVRGUIShowConstraint, [constraint(spec), name]]
+    [Calls.new, model_for(initial), :KVRGUIShowConstraint, [[constraint(spec), name]]]
   end
 
   def constraint(spec)

@@ -41,8 +41,8 @@ module OptionsAdapter
 
   def start(initial, injector)
     values, defaults = initial
-    [Plugin.new(injector, values, defaults), model_for(initial), :KVRGUIShowOptions,
-     nil].tap { |list| list[3] = list[0] }
+    plugin = Plugin.new(injector, values, defaults)
+    [plugin, model_for(initial), :KVRGUIShowOptions, [plugin]]
   end
 
   def finish; end

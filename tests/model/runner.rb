@@ -5,10 +5,11 @@ require_relative "plugin_failures"
 # mismatch shrinks the sequence and reports the seed, the minimal sequence and
 # the command that replays it.
 #
-# A dialog adapter supplies: name; draw_initial(rng); start(initial, injector)
-# -> [model, method, argument]; observe(d) and expected(model) for what the user
+# A dialog adapter supplies: name; draw_initial(rng); model_for(initial);
+# start(initial, injector) -> [fake plug-in, model, method, arguments];
+# ending?(action); observe(d) and expected(model) for what the user
 # sees after each step; result(model) for the method's result without
-# failure; calls(injector-owning fake) through take_calls.
+# failure; finish after each sequence. The fake plug-in answers take_calls.
 class DialogModelRunner
   Case = Struct.new(:seed, :initial, :actions, :plan)
   Outcome = Struct.new(:mismatch, :steps)
@@ -58,7 +59,7 @@ class DialogModelRunner
   def run(kase)
     KVRGUITest.reset
     injector = PluginFailures::Injector.new(kase.plan)
-    fake, model, method, argument = @adapter.start(kase.initial, injector)
+    fake, model, method, arguments = @adapter.start(kase.initial, injector)
     @failing_at = kase.plan.at
     @total = 0
     steps = 0
@@ -82,7 +83,7 @@ class DialogModelRunner
       d.close unless mismatch || model.ended || failed?
     end
     outcome = begin
-      catch(PluginFailures::TAG) { [:returned, KVRGUI.new.public_send(method, argument)] }
+      catch(PluginFailures::TAG) { [:returned, KVRGUI.new.public_send(method, *arguments)] }
     rescue PluginFailures::Failure, PluginFailures::Fatal => e
       [:raised, e]
     end

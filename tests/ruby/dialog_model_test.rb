@@ -3,6 +3,7 @@ require_relative "support/dialog_helpers"
 require_relative "../model/runner"
 require_relative "../model/options_adapter"
 require_relative "../model/editor_adapter"
+require_relative "../model/message_adapter"
 
 # The dialogs against their models: seeded random sequences of user actions,
 # random plug-in values and failures, every step checked. The seed is fresh
@@ -12,7 +13,7 @@ require_relative "../model/editor_adapter"
 class DialogModelTest < Minitest::Test
   include DialogHelpers
 
-  ADAPTERS = [OptionsAdapter, EditorAdapter].freeze
+  ADAPTERS = [OptionsAdapter, EditorAdapter, *%i[error hlink about].map { |d| MessageAdapter.new(d) }].freeze
   SEED = Integer(ENV.fetch("KVR_MODEL_SEED", Random.new_seed % 2**31))
   SEQUENCES = Integer(ENV.fetch("KVR_DIALOG_SEQUENCES", "40"))
   SECONDS = Float(ENV.fetch("KVR_DIALOG_SECONDS", "30"))
