@@ -30,13 +30,13 @@ module EditorAdapter
 
   # A type of the table, a pre-constraint or not (kind_of? answering a true
   # value other than true, or false), entities that are edges sharing a face
-  # or not, or no entities; a value for every type.
+  # or not, or no entities; a value for every type, now and then nil.
   def draw_initial(rng)
     type = EditorModel::TYPES.keys.sample(random: rng)
     pre = rng.rand(4).positive?
     entities = rng.rand(5).positive?
     edges = entities && rng.rand(3).positive?
-    values = EditorModel::TYPES.keys.to_h { |t| [t, (1 + rng.rand(3000)) / 100.0] }
+    values = EditorModel::TYPES.keys.to_h { |t| [t, rng.rand(8).zero? ? nil : (1 + rng.rand(3000)) / 100.0] }
     [{ type: type, pre: pre, kind_answer: pre ? true : [false, 1, "yes", nil].sample(random: rng),
        entities: entities, edges: edges, share_face: rng.rand(2).zero?, values: values },
      %w[Width d1 Höhe].sample(random: rng)]
@@ -59,7 +59,7 @@ module EditorAdapter
     e1, e2 = spec[:edges] ? faces.each_with_index.map { |f, i| Sketchup::Edge.new("e#{i + 1}", f) }
                           : [Sketchup::Entity.new("e1"), Sketchup::Edge.new("e2", [:top])]
     e1 = e2 = nil unless spec[:entities]
-    values = spec[:values].transform_values { |v| KVR::Measure.new(v) }
+    values = spec[:values].transform_values { |v| v && KVR::Measure.new(v) }
     options = { entity1: e1, entity2: e2, values: values, kind_answer: spec[:kind_answer] }
     if spec[:pre]
       KVR::KVRPreConstraint.new("c", type: spec[:type], **options)

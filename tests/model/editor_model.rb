@@ -105,16 +105,20 @@ class EditorModel
   end
 
   # currentValue, the rounding of an angle, to_s; the text the plug-in's
-  # fakes give (tenths of a degree for angles).
+  # fakes give (tenths of a degree for angles). A value of nil shows as
+  # nil.to_s, an empty text, and rounds to the plain Float 0.0; neither logs
+  # its to_s.
   def read_value(args, angle)
     number = @c[:values].fetch(@type)
     call("c", :currentValue, args)
     if angle
-      call("KVR", :roundAngleRAD2DEG, ["measure #{number}"])
-      number = (number.to_f * 180 / Math::PI).round(1)
+      call("KVR", :roundAngleRAD2DEG, [number && "measure #{number}"])
+      degrees = (number.to_f * 180 / Math::PI).round(1)
+      call("measure #{degrees}", :to_s, []) if number
+      return "#{degrees}\u00B0"
     end
-    call("measure #{number}", :to_s, [])
-    angle ? "#{number}\u00B0" : number.to_s
+    call("measure #{number}", :to_s, []) if number
+    number.to_s
   end
 
   def select_value
