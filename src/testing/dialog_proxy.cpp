@@ -152,6 +152,13 @@ rb::Value Click(rb::Value self, rb::Value id) {
     return rb::nil();
 }
 
+// BM_CLICK sent to the control itself, as another program could: reaches a
+// hidden control, which no pointer or key can.
+rb::Value ClickMessage(rb::Value self, rb::Value id) {
+    SendMessageW(ControlOf(ActiveDialogOf(self), id), BM_CLICK, 0, 0);
+    return rb::nil();
+}
+
 rb::Value Drag(rb::Value self, rb::Value fromId, rb::Value toId) {
     HWND dialog = ActiveDialogOf(self);
     PressAndRelease(dialog, ControlCentre(dialog, ControlOf(dialog, fromId)),
@@ -226,6 +233,7 @@ void DefineDialogProxyClass(rb::Value driverModule) {
     rb::defineMethod<&Font>(klass, "font");
     rb::defineMethod<&HasHandCursor>(klass, "hand_cursor?");
     rb::defineMethod<&Click>(klass, "click");
+    rb::defineMethod<&ClickMessage>(klass, "click_message");
     rb::defineMethod<&Drag>(klass, "drag");
     rb::defineMethod<&Type>(klass, "type");
     rb::defineMethod<&Key>(klass, "key");
