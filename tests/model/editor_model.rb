@@ -1,3 +1,5 @@
+require_relative "navigation"
+
 # The dimension editor as its documents describe it: the constraint's type
 # and the texts it names, the value and name boxes with their selections, the
 # checked and enabled choice buttons, the focus, the plug-in calls each action
@@ -201,9 +203,7 @@ class EditorModel
   end
 
   def tab(step)
-    at = TEMPLATE.index(focus)
-    @focus = (1..TEMPLATE.size).map { |k| TEMPLATE[(at + step * k) % TEMPLATE.size] }
-                               .find { |id| tab_stop?(id) }
+    @focus = Navigation.next_tab_stop(TEMPLATE, focus, step) { |id| tab_stop?(id) }
     @selection[focus] = [0, units(@texts[focus])] if [NAME, VALUE].include?(focus)
     @keyboard_default = true
   end
@@ -219,7 +219,7 @@ class EditorModel
     if [DISTANCE, ANGLE].include?(focus)
       choose(focus == DISTANCE) # onto the other, unchecked button: a click
     else
-      @focus = BUTTON_RING[(BUTTON_RING.index(focus) + step) % BUTTON_RING.size]
+      @focus = Navigation.round(BUTTON_RING, focus, step)
       @keyboard_default = true
     end
   end

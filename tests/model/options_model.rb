@@ -1,3 +1,5 @@
+require_relative "navigation"
+
 # The options dialog as its documents describe it: the seven check marks, the
 # three-way choice, the plug-in's option values, the focus, and the exact
 # plug-in calls each user action must cause. Written from the documents, not
@@ -179,9 +181,7 @@ class OptionsModel
   end
 
   def tab(step)
-    at = TEMPLATE.index(focus)
-    @focus = (1..TEMPLATE.size).map { |k| TEMPLATE[(at + step * k) % TEMPLATE.size] }
-                               .find { |id| tab_stop?(id) }
+    @focus = Navigation.next_tab_stop(TEMPLATE, focus, step) { |id| tab_stop?(id) }
     @keyboard_default = true
   end
 
@@ -202,10 +202,10 @@ class OptionsModel
 
   def arrow(step)
     if RADIOS.include?(focus)
-      @focus = RADIOS[(RADIOS.index(focus) + step) % RADIOS.size]
+      @focus = Navigation.round(RADIOS, focus, step)
       press(focus) # moving onto an unchecked radio button clicks it
     else
-      @focus = RING[(RING.index(focus) + step) % RING.size]
+      @focus = Navigation.round(RING, focus, step)
       @keyboard_default = true
     end
   end
