@@ -28,12 +28,12 @@ class DialogModelTest < Minitest::Test
       if ENV["KVR_DIALOG_SEED"]
         kase = runner.draw(Integer(ENV["KVR_DIALOG_SEED"]))
         failure = runner.run(kase).mismatch && runner.report(runner.shrink(kase))
-        assert_nil failure
+        assert failure.nil?, failure
         return
       end
       sequences, steps, failure = runner.run_many(SEED, SEQUENCES, SECONDS)
       puts "\n#{adapter.name} model: KVR_MODEL_SEED=#{SEED}: #{sequences} sequences, #{steps} steps"
-      assert_nil failure
+      assert failure.nil?, failure
     end
   end
 end
