@@ -107,6 +107,7 @@ class DialogModelRunner
       break if Process.clock_gettime(Process::CLOCK_MONOTONIC) > stop
 
       kase = draw(rng.rand(2**31))
+      note_running(kase)
       outcome = run(kase)
       sequences += 1
       steps += outcome.steps
@@ -141,6 +142,13 @@ class DialogModelRunner
   end
 
   private
+
+  # A crash ends the process before any report: the sequence that ran last
+  # stays in KVR_DIALOG_SEED_FILE (when set) for the lane to name.
+  def note_running(kase)
+    path = ENV["KVR_DIALOG_SEED_FILE"]
+    File.write(path, "KVR_DIALOG_MODEL=#{@adapter.name} KVR_DIALOG_SEED=#{kase.seed}\n") if path
+  end
 
   def candidates(kase)
     list = []
