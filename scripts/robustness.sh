@@ -50,7 +50,7 @@ echo "dialog models: KVR_MODEL_SEED=$seed KVR_DIALOG_SEQUENCES=${KVR_DIALOG_SEQU
 seed_file=$(mktemp)
 before=$status
 step "dialogs against their models" env KVR_MODEL_SEED="$seed" KVR_DIALOG_SEQUENCES="$KVR_DIALOG_SEQUENCES" \
-  KVR_DIALOG_SECONDS="${KVR_DIALOG_SECONDS:-20}" KVR_DIALOG_SEED_FILE="$seed_file" KVR_TEST_TIMEOUT="$(left)" \
+  KVR_DIALOG_SECONDS="${KVR_DIALOG_SECONDS:-30}" KVR_DIALOG_SEED_FILE="$seed_file" KVR_TEST_TIMEOUT="$(left)" \
   bash scripts/run-ruby-tests.sh linux -n /DialogModelTest/
 if ((status != before)) && [[ -s $seed_file ]]; then
   # A crash leaves no report of its own: name the sequence that was running.
