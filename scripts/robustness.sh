@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# The robustness lane (about three minutes on two cores; bounded at five):
+# The robustness lane (about four minutes on two cores; bounded at seven):
 #   1. the Ruby suite against the linux-asan build, the module instrumented
 #      with AddressSanitizer and UndefinedBehaviorSanitizer;
 #   2. the Ruby suite against the linux build with GC.stress on around every
 #      native method (tests/ruby/support/gc_stress.rb);
 #   3. the seeded model test of the strings reader on many more files, on the
 #      sanitized build, from a seed that changes each run (printed, so that a failure can be re-run
-#      with KVR_MODEL_SEED).
+#      with KVR_MODEL_SEED);
+#   4. the dialogs against their models (tests/model/): a few thousand random
+#      user sequences per dialog on the linux build, from the same printed
+#      seed, each dialog bounded in seconds.
 # Builds both presets first. The wrong-arguments table runs in 1 and 2.
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -16,7 +19,7 @@ for preset in linux linux-asan; do
   { cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset"; } || exit 1
 done
 
-deadline=$((SECONDS + 300))
+deadline=$((SECONDS + 420))
 left() { echo $((deadline - SECONDS > 10 ? deadline - SECONDS : 10)); }
 status=0
 step() {
@@ -42,6 +45,18 @@ seed=${KVR_MODEL_SEED:-$((RANDOM * 32768 + RANDOM))}
 echo "strings model: KVR_MODEL_SEED=$seed KVR_MODEL_FILES=${KVR_MODEL_FILES:=60}"
 step "strings reader against its model and kvr-strings, sanitized" "${sanitized[@]}" KVR_MODEL_SEED="$seed" KVR_MODEL_FILES="$KVR_MODEL_FILES" \
   KVR_TEST_TIMEOUT="$(left)" bash scripts/run-ruby-tests.sh linux -n "/StringsModelTest|StringsCheckerTest/"
+
+echo "dialog models: KVR_MODEL_SEED=$seed KVR_DIALOG_SEQUENCES=${KVR_DIALOG_SEQUENCES:=3000}"
+seed_file=$(mktemp)
+before=$status
+step "dialogs against their models" env KVR_MODEL_SEED="$seed" KVR_DIALOG_SEQUENCES="$KVR_DIALOG_SEQUENCES" \
+  KVR_DIALOG_SECONDS="${KVR_DIALOG_SECONDS:-30}" KVR_DIALOG_SEED_FILE="$seed_file" KVR_TEST_TIMEOUT="$(left)" \
+  bash scripts/run-ruby-tests.sh linux -n /DialogModelTest/
+if ((status != before)) && [[ -s $seed_file ]]; then
+  # A crash leaves no report of its own: name the sequence that was running.
+  echo "the last sequence run: $(cat "$seed_file") bash scripts/run-ruby-tests.sh linux -n /DialogModel/"
+fi
+rm -f "$seed_file"
 
 echo "robustness lane: $((SECONDS))s"
 exit "$status"

@@ -2,11 +2,11 @@
 # Builds every lane and runs every test: unit tests (also under AddressSanitizer
 # and UndefinedBehaviorSanitizer), the Ruby suite on Linux (headless window
 # system), the robustness lane (the Ruby suite under the sanitizers and under
-# GC stress, the strings reader against its model), the same Ruby suite under
-# Wine (Win32 window system), the contract of the product DLL, and the product
-# itself in Ruby 1.8.7 under 32-bit Wine. Installs what it needs first. A lane
-# that exits with 77 could not run on this machine (it says why) and is
-# counted as skipped.
+# GC stress, the strings reader and the dialogs against their models), the
+# same Ruby suite under Wine (Win32 window system, fewer dialog sequences), the
+# contract of the product DLL, and the product itself in Ruby 1.8.7 under
+# 32-bit Wine. Installs what it needs first. A lane that exits with 77 could
+# not run on this machine (it says why) and is counted as skipped.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -43,8 +43,8 @@ unit_tests() {
 lane "unit tests" unit_tests linux
 lane "unit tests, sanitizers" unit_tests linux-asan
 lane "ruby suite, linux" bash scripts/run-ruby-tests.sh linux
-lane "robustness: sanitizers, GC stress, strings model" bash scripts/robustness.sh
-lane "ruby suite, wine" bash -c 'cmake --preset win64 >/dev/null && cmake --build --preset win64 && bash scripts/run-ruby-tests.sh win64'
+lane "robustness: sanitizers, GC stress, strings model, dialog models" bash scripts/robustness.sh
+lane "ruby suite, wine" bash -c 'cmake --preset win64 >/dev/null && cmake --build --preset win64 && KVR_DIALOG_SEQUENCES=150 bash scripts/run-ruby-tests.sh win64'
 lane "framework tests, wine" bash -c 'cmake --preset win64 >/dev/null && cmake --build --preset win64 && bash tests/framework/run-wine.sh build/win64'
 lane "translators' tools: checker, preview under wine" bash tests/translators/run.sh
 lane "product contract" bash tests/product/run.sh build/win32

@@ -1,5 +1,6 @@
 #include "ruby/protect.h"
 
+#include "ruby/jump.h"
 #include "ruby/ruby_api.h"
 
 namespace kvr::rb {
@@ -23,21 +24,9 @@ Value detail::protectRaw(Value (*thunk)(void*), void* data) {
     int state = 0;
     VALUE result = rb_protect(trampoline, reinterpret_cast<VALUE>(&pack), &state);
     if (state != 0) {
-        throw RubyError(state, pendingErrinfo());
+        throw RubyError(state, carriedJumpValue(state));
     }
     return result;
-}
-
-void jumpTo(const PendingJump& jump) {
-    // Other layers may have called into Ruby since the exception was caught;
-    // put the original exception object back before re-raising it unchanged.
-    if (jump.state == kStateRaise) {
-        detail::setPendingErrinfo(jump.errinfo);
-    }
-    rb_jump_tag(jump.state);
-#if !defined(KVR_RUBY18)
-    __builtin_unreachable();
-#endif
 }
 
 void clearPendingException() {

@@ -20,7 +20,8 @@ public:
 
     // rb_protect's state: 6 for a raised exception, 1..5 and 7..8 for other exits.
     int state() const { return state_; }
-    // The exception object (nil for exits that carry none).
+    // The exception object for a raise; for a throw its tag (1.8: whatever
+    // $! held); for other exits what the interpreter held of the jump.
     Value errinfo() const { return errinfo_->value(); }
 
 private:

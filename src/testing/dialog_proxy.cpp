@@ -39,6 +39,18 @@ HWND DialogOf(rb::Value self) {
 
 namespace {
 
+// The dialog for an action of the user's: one that has ended is hidden (its
+// window lives on until the modal loop returns) and takes no more input.
+HWND ActiveDialogOf(rb::Value self) {
+    HWND dialog = DialogOf(self);
+    ui::CDialog* object = ui::CDialog::FromDialogHandle(dialog);
+    if (object != nullptr ? object->HasEnded() : !IsWindowVisible(dialog)) {
+        rb::raiseError("RuntimeError",
+                       "the dialog has ended; it takes no more input from its block");
+    }
+    return dialog;
+}
+
 HWND ControlOf(HWND dialog, rb::Value id) {
     HWND control = GetDlgItem(dialog, static_cast<int>(rb::toLong(id)));
     if (control == nullptr) {
@@ -134,21 +146,28 @@ rb::Value HasHandCursor(rb::Value self, rb::Value id) {
 }
 
 rb::Value Click(rb::Value self, rb::Value id) {
-    HWND dialog = DialogOf(self);
+    HWND dialog = ActiveDialogOf(self);
     POINT centre = ControlCentre(dialog, ControlOf(dialog, id));
     PressAndRelease(dialog, centre, centre);
     return rb::nil();
 }
 
+// BM_CLICK sent to the control itself, as another program could: reaches a
+// hidden control, which no pointer or key can.
+rb::Value ClickMessage(rb::Value self, rb::Value id) {
+    SendMessageW(ControlOf(ActiveDialogOf(self), id), BM_CLICK, 0, 0);
+    return rb::nil();
+}
+
 rb::Value Drag(rb::Value self, rb::Value fromId, rb::Value toId) {
-    HWND dialog = DialogOf(self);
+    HWND dialog = ActiveDialogOf(self);
     PressAndRelease(dialog, ControlCentre(dialog, ControlOf(dialog, fromId)),
                     ControlCentre(dialog, ControlOf(dialog, toId)));
     return rb::nil();
 }
 
 rb::Value Type(rb::Value self, rb::Value id, rb::Value textValue) {
-    HWND dialog = DialogOf(self);
+    HWND dialog = ActiveDialogOf(self);
     HWND control = ControlOf(dialog, id);
     text::WideString typed = RubyToWide(textValue);
     // Into the box as the Tab key would enter it (the whole text selected),
@@ -159,18 +178,28 @@ rb::Value Type(rb::Value self, rb::Value id, rb::Value textValue) {
 }
 
 rb::Value Key(rb::Value self, rb::Value name) {
-    HWND dialog = DialogOf(self);
+    HWND dialog = ActiveDialogOf(self);
+    static const std::map<std::string, int> keys = {
+        {"enter", VK_RETURN}, {"escape", VK_ESCAPE}, {"tab", VK_TAB},  {"left", VK_LEFT},
+        {"right", VK_RIGHT},  {"up", VK_UP},         {"down", VK_DOWN}};
     std::string key = NameOf(name);
-    int vk = key == "enter" ? VK_RETURN : key == "escape" ? VK_ESCAPE : key == "tab" ? VK_TAB : 0;
-    if (vk == 0) {
-        rb::raiseError("ArgumentError", "key takes :enter, :escape or :tab");
+    auto found = keys.find(key);
+    if (key == "space") {
+        PressSpace(dialog);
+    } else if (key == "shift_tab") {
+        PressShiftTab(dialog);
+    } else if (found != keys.end()) {
+        PressKey(dialog, found->second);
+    } else {
+        rb::raiseError("ArgumentError",
+                       "key takes :enter, :escape, :tab, :shift_tab, :space, :left, :right, :up "
+                       "or :down");
     }
-    PressKey(dialog, vk);
     return rb::nil();
 }
 
 rb::Value Close(rb::Value self) {
-    SendMessageW(DialogOf(self), WM_CLOSE, 0, 0);
+    SendMessageW(ActiveDialogOf(self), WM_CLOSE, 0, 0);
     return rb::nil();
 }
 
@@ -204,6 +233,7 @@ void DefineDialogProxyClass(rb::Value driverModule) {
     rb::defineMethod<&Font>(klass, "font");
     rb::defineMethod<&HasHandCursor>(klass, "hand_cursor?");
     rb::defineMethod<&Click>(klass, "click");
+    rb::defineMethod<&ClickMessage>(klass, "click_message");
     rb::defineMethod<&Drag>(klass, "drag");
     rb::defineMethod<&Type>(klass, "type");
     rb::defineMethod<&Key>(klass, "key");

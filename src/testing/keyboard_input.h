@@ -1,5 +1,6 @@
 // Keyboard input as the user gives it: keys go through the dialog manager
-// (Tab, Enter, Escape), characters to the control that has the focus.
+// (Tab, Shift+Tab, the arrows, Enter, Escape), characters to the control that
+// has the focus.
 #pragma once
 
 #include "framework/win_api.h"
@@ -9,6 +10,13 @@ namespace kvr::testing {
 
 // A key pressed while the dialog is active.
 void PressKey(HWND dialog, int virtualKey);
+
+// Tab with Shift held down: the dialog manager reads the key state.
+void PressShiftTab(HWND dialog);
+
+// The space bar on the focused control: key down, its character, key up, as
+// the message loop delivers them (a button is clicked on the key's release).
+void PressSpace(HWND dialog);
 
 // Characters typed into a control, one WM_CHAR each.
 void TypeCharacters(HWND control, text::WideView characters);

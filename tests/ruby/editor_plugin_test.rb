@@ -191,4 +191,32 @@ class EditorPluginTest < Minitest::Test
     assert_equal [["12.5", "Width", 51], []], [result, collected]
     assert_equal [[51], [55], [51]], KVR.calls.select { |c| c[1] == :currentValue }.map(&:last)
   end
+
+  # The plug-in's classes and module are found by name when they are needed:
+  # a missing one reaches the caller as a NameError, with no dialog shown;
+  # Sketchup::Edge is looked up only when both entities exist.
+  def test_missing_names_reach_the_caller
+    log = KVR.calls
+    [[Object, :KVR, pre_constraint(51), []],
+     [KVR, :KVRPreConstraint, pre_constraint(51), []],
+     [Sketchup, :Edge, pre_constraint(51), [["c", :kind_of?, [PRE]]]]].each do |owner, name, constraint, calls|
+      log.clear
+      without_constant(owner, name) do
+        assert_raises(NameError, name) { opened?(constraint) }
+      end
+      assert_equal calls, log, "#{name}: the calls before the failing look-up"
+      assert_equal [0, 0], [KVRGUITest.live_dialogs, KVRGUITest.resource_depth]
+    end
+    one_entity = PRE.new("c", type: 51, entity1: edges.first, entity2: nil, values: VALUES)
+    without_constant(Sketchup, :Edge) do
+      assert_equal [["12.5", "Width", 51], true], opened?(one_entity)
+    end
+  end
+
+  def without_constant(owner, name)
+    value = owner.send(:remove_const, name)
+    yield
+  ensure
+    owner.const_set(name, value)
+  end
 end

@@ -106,4 +106,21 @@ class OptionsClicksTest < Minitest::Test
                   [%i[inferred push_pull full_text face], [IDC_OPTIONS_DO_NOTHING]]], restore
     assert_equal [write(:fullText, false), [:applyLabelsTextStyle, :plugin]], full_text.first
   end
+
+  # The two hidden boxes take no pointer and no key, but a click message sent
+  # to them reaches their handlers: each writes its own option, toggling.
+  def test_the_hidden_boxes_answer_a_click_message
+    plugin = FakeOptions::Plugin.new(fixationForFaceBySorvaneTool: true)
+    seen = with_options_dialog(plugin) do |d|
+      steps = [IDC_OPTIONS_VERTEX_FIXATION, IDC_OPTIONS_FACE_FIXATION, IDC_OPTIONS_VERTEX_FIXATION].map do |id|
+        d.click_message(id)
+        [plugin.take_log, marks(d).first]
+      end
+      d.click(IDC_OPTIONS_OK)
+      steps
+    end
+    assert_equal [[[write(:fixationForVertexBySorvaneTool, true)], %i[vertex face]],
+                  [[write(:fixationForFaceBySorvaneTool, false)], %i[vertex]],
+                  [[write(:fixationForVertexBySorvaneTool, false)], []]], seen
+  end
 end

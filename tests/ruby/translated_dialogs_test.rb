@@ -52,4 +52,38 @@ class TranslatedDialogsTest < Minitest::Test
                  opened, "addresses are never translated"
     assert_equal [0, 0], unhandled, "dialogs left to the driver, native failures"
   end
+
+  # The options dialog's fourteen texts, each by its English key: the caption
+  # and the thirteen controls that show one.
+  OPTIONS_TEXTS = { caption: "Sorvane Options", 2093 => "Inferred dimensions:",
+                    2023 => "Generate inferred dimensions", 2000 => "Rectangle", 2001 => "Push/Pull",
+                    2094 => "Update mode:", 2057 => "Update geometry after editing Sorvane",
+                    2095 => "After Geometry Editing:", 2058 => "Do nothing", 2059 => "Update Sorvane values",
+                    2060 => "Update geometry to satisfy Sorvane", 2025 => "Show full Sorvane names",
+                    2051 => "Restore Defaults", 2091 => "OK" }.freeze
+
+  OPTIONS_SCRIPT = <<~RUBY.freeze
+    options = Object.new
+    def options.method_missing(*) = false
+    def options.respond_to_missing?(*) = true
+    data = Object.new
+    data.define_singleton_method(:options) { options }
+    plugin = Object.new
+    plugin.define_singleton_method(:kvrSkpData) { data }
+    seen = nil
+    KVRGUITest.on_dialog do |d|
+      seen = #{OPTIONS_TEXTS.keys.inspect}.map { |id| id == :caption ? d.caption : d.text(id) }
+      d.click(2091)
+    end
+    KVRGUI.new.KVRGUIShowOptions(plugin)
+    [seen, KVRGUITest.unhandled]
+  RUBY
+
+  def test_the_options_dialog_shows_its_fourteen_translations
+    translated = OPTIONS_TEXTS.values.map { |key| "\u00AB#{key}\u00BB" }
+    strings = OPTIONS_TEXTS.values.zip(translated).map { |key, text| %("#{key}" = "#{text}";\n) }.join
+    seen, unhandled = ChildRuby.run(OPTIONS_SCRIPT, strings: strings)["value"]
+    assert_equal translated, seen
+    assert_equal 0, unhandled
+  end
 end

@@ -177,12 +177,12 @@ LRESULT CALLBACK buttonClassProc(HWND button, UINT message, WPARAM wParam, LPARA
             release(button, insideClient(button, lParam));
             return 0;
         case WM_KEYDOWN:
-            if (wParam == 0x20 && !(w->style & WS_DISABLED)) {
+            if (wParam == VK_SPACE && !(w->style & WS_DISABLED)) {
                 press(button);
             }
             return 0;
         case WM_KEYUP:
-            if (wParam == 0x20) {
+            if (wParam == VK_SPACE) {
                 release(button, true);
             }
             return 0;

@@ -38,7 +38,7 @@ char16_t characterOf(WPARAM key) {
             return 13;
         case VK_ESCAPE:
             return 27;
-        case 0x20:
+        case VK_SPACE:
             return u' ';
         default:
             break;

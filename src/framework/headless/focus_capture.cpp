@@ -118,6 +118,26 @@ short GetKeyState(int virtualKey) {
     return input().keysDown.count(virtualKey) ? static_cast<short>(0x8000) : 0;
 }
 
+BOOL GetKeyboardState(BYTE* keys) {
+    if (keys == nullptr) {
+        return FALSE;
+    }
+    for (int key = 0; key < 256; ++key) {
+        keys[key] = input().keysDown.count(key) ? 0x80 : 0;
+    }
+    return TRUE;
+}
+
+BOOL SetKeyboardState(BYTE* keys) {
+    if (keys == nullptr) {
+        return FALSE;
+    }
+    for (int key = 0; key < 256; ++key) {
+        kvrHeadlessSetKeyDown(key, (keys[key] & 0x80) != 0);
+    }
+    return TRUE;
+}
+
 void kvrHeadlessSetKeyDown(int virtualKey, bool down) {
     if (down) {
         input().keysDown.insert(virtualKey);

@@ -205,7 +205,7 @@ constexpr BYTE ANSI_CHARSET = 0, DEFAULT_CHARSET = 1, RUSSIAN_CHARSET = 204;
 
 // Keys and mouse
 constexpr int VK_BACK = 0x08, VK_TAB = 0x09, VK_RETURN = 0x0D, VK_SHIFT = 0x10, VK_ESCAPE = 0x1B,
-              VK_LEFT = 0x25, VK_UP = 0x26, VK_RIGHT = 0x27, VK_DOWN = 0x28;
+              VK_SPACE = 0x20, VK_LEFT = 0x25, VK_UP = 0x26, VK_RIGHT = 0x27, VK_DOWN = 0x28;
 constexpr WPARAM MK_LBUTTON = 0x0001;
 
 // Resources and code pages
@@ -274,6 +274,9 @@ HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous);
 HWND GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous);
 BOOL IsChild(HWND parent, HWND window);
 short GetKeyState(int virtualKey);
+// The keys held down, 0x80 in a key's byte (only that bit is kept).
+BOOL GetKeyboardState(BYTE* keys);
+BOOL SetKeyboardState(BYTE* keys);
 HWND SetCapture(HWND window);
 BOOL ReleaseCapture();
 HWND GetCapture();

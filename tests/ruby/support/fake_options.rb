@@ -4,7 +4,8 @@
 # :data, :options; a second options object is :options2, and so on) and the
 # argument left out when there is none. The readers
 # answer whatever a test stored in `values` (true, nil, 1, "true", any object);
-# the writers store what they are given; any method may be made to raise.
+# the writers store what they are given; any method may be made to raise, or
+# to fail as fail_with does (a throw, say).
 module FakeOptions
   class Failure < StandardError; end
 
@@ -18,7 +19,7 @@ module FakeOptions
     # restores. fresh_options: `options` builds a new options object at each
     # call and keeps no reference to it (the weak map only watches it).
     attr_reader :log, :values, :options_made, :raised
-    attr_accessor :defaults, :raise_in
+    attr_accessor :defaults, :raise_in, :fail_with
 
     def initialize(defaults: {}, fresh_options: false, **values)
       @log = []
@@ -31,7 +32,9 @@ module FakeOptions
 
     def note(method, role, *argument)
       @log << [method, role, *argument]
-      raise(@raised = Failure.new("#{method} failed")) if raise_in == method
+      return unless raise_in == method
+
+      fail_with ? fail_with.call : raise(@raised = Failure.new("#{method} failed"))
     end
 
     def kvrSkpData
