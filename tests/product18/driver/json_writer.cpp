@@ -1,0 +1,116 @@
+#include "json_writer.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+namespace driver {
+
+void JsonWriter::Separate() {
+    if (needsComma_) {
+        text_ += ',';
+    }
+    needsComma_ = true;
+}
+
+JsonWriter& JsonWriter::BeginObject() {
+    Separate();
+    text_ += '{';
+    needsComma_ = false;
+    return *this;
+}
+
+JsonWriter& JsonWriter::EndObject() {
+    text_ += '}';
+    needsComma_ = true;
+    return *this;
+}
+
+JsonWriter& JsonWriter::BeginArray() {
+    Separate();
+    text_ += '[';
+    needsComma_ = false;
+    return *this;
+}
+
+JsonWriter& JsonWriter::EndArray() {
+    text_ += ']';
+    needsComma_ = true;
+    return *this;
+}
+
+JsonWriter& JsonWriter::Key(std::string_view key) {
+    String(key);
+    text_ += ':';
+    needsComma_ = false;
+    return *this;
+}
+
+JsonWriter& JsonWriter::String(std::string_view utf8) {
+    Separate();
+    text_ += '"';
+    for (char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            text_ += '\\';
+            text_ += c;
+        } else if (byte < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+            text_ += escaped;
+        } else {
+            text_ += c;
+        }
+    }
+    text_ += '"';
+    return *this;
+}
+
+JsonWriter& JsonWriter::Number(long long value) {
+    Separate();
+    text_ += std::to_string(value);
+    return *this;
+}
+
+JsonWriter& JsonWriter::Bool(bool value) {
+    Separate();
+    text_ += value ? "true" : "false";
+    return *this;
+}
+
+JsonWriter& JsonWriter::Null() {
+    Separate();
+    text_ += "null";
+    return *this;
+}
+
+JsonWriter& JsonWriter::Raw(std::string_view json) {
+    Separate();
+    text_ += json;
+    return *this;
+}
+
+std::string Utf8(std::wstring_view text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size,
+                        nullptr, nullptr);
+    return out;
+}
+
+std::wstring Wide(std::string_view utf8) {
+    if (utf8.empty()) {
+        return {};
+    }
+    const int size =
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring out(static_cast<size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), size);
+    return out;
+}
+
+}  // namespace driver

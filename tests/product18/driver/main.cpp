@@ -1,0 +1,104 @@
+// kvr_driver: the person at the screen for the module's dialogs in a real
+// interpreter. The interpreter is blocked in the dialog's modal loop, so the
+// test starts this program just before the call; it waits for the dialog,
+// acts on it with real input from a script and writes what the dialog showed
+// as JSON.
+//
+//   kvr_driver --pid PID --script FILE --out FILE [--url-log FILE] [--timeout MS]
+//   kvr_driver --register-url-handler LOG    the shell opens links with this program
+//   kvr_driver --record-url LOG ADDRESS      (as the shell starts it) appends ADDRESS to LOG
+//
+// Exit status: 0 when the report was written, 2 on a usage error, 3 when a
+// file could not be read or written.
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <map>
+#include <string>
+
+#include "json_writer.h"
+#include "session.h"
+#include "url_handler.h"
+
+namespace {
+
+bool ReadFile(const std::wstring& path, std::string& text) {
+    FILE* file = _wfopen(path.c_str(), L"rb");
+    if (file == nullptr) {
+        return false;
+    }
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) {
+        text.append(buffer, n);
+    }
+    std::fclose(file);
+    return true;
+}
+
+bool WriteFile(const std::wstring& path, const std::string& text) {
+    FILE* file = _wfopen(path.c_str(), L"wb");
+    if (file == nullptr) {
+        return false;
+    }
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    return std::fclose(file) == 0 && written;
+}
+
+int Usage() {
+    std::fputs(
+        "usage: kvr_driver --pid PID --script FILE --out FILE [--url-log FILE] [--timeout MS]\n"
+        "       kvr_driver --register-url-handler LOG\n"
+        "       kvr_driver --record-url LOG ADDRESS\n",
+        stderr);
+    return 2;
+}
+
+int RunDriver(const std::map<std::wstring, std::wstring>& args) {
+    const auto get = [&](const wchar_t* name) {
+        const auto found = args.find(name);
+        return found == args.end() ? std::wstring() : found->second;
+    };
+    if (get(L"--script").empty() || get(L"--out").empty()) {
+        return Usage();
+    }
+    driver::SessionOptions options;
+    options.pid = static_cast<DWORD>(std::wcstoul(get(L"--pid").c_str(), nullptr, 10));
+    if (const std::wstring timeout = get(L"--timeout"); !timeout.empty()) {
+        options.timeoutMs = static_cast<DWORD>(std::wcstoul(timeout.c_str(), nullptr, 10));
+    }
+    options.urlLog = get(L"--url-log");
+    std::string script;
+    if (!ReadFile(get(L"--script"), script)) {
+        std::fputs("kvr_driver: cannot read the script\n", stderr);
+        return 3;
+    }
+    options.actions = driver::ParseScript(script);
+    if (!WriteFile(get(L"--out"), driver::RunSession(options))) {
+        std::fputs("kvr_driver: cannot write the report\n", stderr);
+        return 3;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc == 3 && std::wcscmp(argv[1], L"--register-url-handler") == 0) {
+        return driver::RegisterUrlRecorder(argv[2]) ? 0 : 3;
+    }
+    if (argc == 4 && std::wcscmp(argv[1], L"--record-url") == 0) {
+        return driver::RecordUrl(argv[2], argv[3]) ? 0 : 3;
+    }
+    std::map<std::wstring, std::wstring> args;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::wcsncmp(argv[i], L"--", 2) != 0) {
+            return Usage();
+        }
+        args[argv[i]] = argv[i + 1];
+    }
+    if (argc % 2 == 0) {
+        return Usage();
+    }
+    return RunDriver(args);
+}

@@ -1,0 +1,15 @@
+// A picture of another process's dialog as the screen shows it, saved as
+// PNG. Under Wine on a virtual X display PrintWindow gives a blank picture,
+// so the dialog is made to repaint and its rectangle is copied from the
+// screen.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace driver {
+
+bool SaveDialogPicture(HWND dialog, const std::wstring& pngPath);
+
+}  // namespace driver
