@@ -1,23 +1,34 @@
 #!/usr/bin/env bash
-# Builds the outside driver, an i686 Windows program linked statically (it
-# needs no MinGW runtime DLL in the Wine prefix).
+# Builds the outside driver and its link recorder, i686 Windows programs
+# linked statically (they need no MinGW runtime DLL in the Wine prefix).
 #
 # Usage: tests/product18/driver/build.sh [OUTPUT_DIR]   (default: build/product18)
-# Prints the path of kvr_driver.exe. Rebuilds only when a source is newer.
+# Prints the path of kvr_driver.exe; kvr_url_recorder.exe is beside it.
+# Rebuilds only when a source is newer.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../../.." && pwd)
 out=${1:-$root/build/product18}
-exe=$out/kvr_driver.exe
-sources=("$here"/*.cpp "$root/src/testing/png_writer.cpp")
+flags=(-std=c++17 -O2 -Wall -Wextra -Werror -municode -static -D_WIN32_WINNT=0x0601 -DUNICODE
+  -I "$root/src")
+cxx=i686-w64-mingw32-g++-posix
+
+# build EXE SOURCES... -- LINK FLAGS...
+build() {
+  local exe=$1 sources=() 
+  shift
+  while [[ $1 != -- ]]; do sources+=("$1"); shift; done
+  shift
+  if [[ -f $exe ]] && [[ -z $(find "${sources[@]}" "$here"/*.h "$0" -newer "$exe") ]]; then
+    return 0
+  fi
+  "$cxx" "${flags[@]}" "${sources[@]}" "$@" -o "$exe"
+}
 
 mkdir -p "$out"
-if [[ -f $exe ]] && [[ -z $(find "${sources[@]}" "$here"/*.h "$0" -newer "$exe") ]]; then
-  echo "$exe"
-  exit 0
-fi
-i686-w64-mingw32-g++-posix -std=c++17 -O2 -Wall -Wextra -Werror -municode -static \
-  -D_WIN32_WINNT=0x0601 -DUNICODE -I "$root/src" "${sources[@]}" \
-  -luser32 -lgdi32 -ladvapi32 -o "$exe"
-echo "$exe"
+build "$out/kvr_driver.exe" "$here"/{main,session,dialog_state,dialog_watch,real_input,screen_copy,json_writer,url_handler}.cpp \
+  "$root/src/testing/png_writer.cpp" -- -luser32 -lgdi32 -ladvapi32
+build "$out/kvr_url_recorder.exe" "$here"/{url_recorder_main,url_handler,json_writer}.cpp -- \
+  -mwindows -lshell32 -ladvapi32
+echo "$out/kvr_driver.exe"

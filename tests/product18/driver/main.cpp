@@ -5,8 +5,7 @@
 // as JSON.
 //
 //   kvr_driver --pid PID --script FILE --out FILE [--url-log FILE] [--timeout MS]
-//   kvr_driver --register-url-handler LOG    the shell opens links with this program
-//   kvr_driver --record-url LOG ADDRESS      (as the shell starts it) appends ADDRESS to LOG
+//   kvr_driver --register-url-handler LOG    the shell opens links with kvr_url_recorder
 //
 // Exit status: 0 when the report was written, 2 on a usage error, 3 when a
 // file could not be read or written.
@@ -48,8 +47,7 @@ bool WriteFile(const std::wstring& path, const std::string& text) {
 int Usage() {
     std::fputs(
         "usage: kvr_driver --pid PID --script FILE --out FILE [--url-log FILE] [--timeout MS]\n"
-        "       kvr_driver --register-url-handler LOG\n"
-        "       kvr_driver --record-url LOG ADDRESS\n",
+        "       kvr_driver --register-url-handler LOG\n",
         stderr);
     return 2;
 }
@@ -86,9 +84,6 @@ int RunDriver(const std::map<std::wstring, std::wstring>& args) {
 int wmain(int argc, wchar_t** argv) {
     if (argc == 3 && std::wcscmp(argv[1], L"--register-url-handler") == 0) {
         return driver::RegisterUrlRecorder(argv[2]) ? 0 : 3;
-    }
-    if (argc == 4 && std::wcscmp(argv[1], L"--record-url") == 0) {
-        return driver::RecordUrl(argv[2], argv[3]) ? 0 : 3;
     }
     std::map<std::wstring, std::wstring> args;
     for (int i = 1; i + 1 < argc; i += 2) {

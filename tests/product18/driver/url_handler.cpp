@@ -27,11 +27,14 @@ bool SetDefaultValue(const std::wstring& subkey, const std::wstring& value) {
 
 bool RegisterUrlRecorder(const std::wstring& logPath) {
     wchar_t self[MAX_PATH] = {};
-    if (GetModuleFileNameW(nullptr, self, MAX_PATH) == 0) {
+    const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) {
         return false;
     }
+    std::wstring folder(self, length);
+    folder.erase(folder.find_last_of(L"\\/") + 1);
     const std::wstring command =
-        L"\"" + std::wstring(self) + L"\" --record-url \"" + logPath + L"\" \"%1\"";
+        L"\"" + folder + L"kvr_url_recorder.exe\" \"" + logPath + L"\" \"%1\"";
     for (const wchar_t* scheme : {L"http", L"https"}) {
         const std::wstring base = scheme;
         // A DDE entry would be tried before the command; the recorder has none.

@@ -1,0 +1,21 @@
+# Every dialog of the product, driven from outside with real input in a real
+# Ruby 1.8 interpreter, in English (no strings file), and again under GC
+# stress for the entries marked to run everywhere.
+$LOAD_PATH.unshift(File.join(File.dirname(__FILE__), 'support'))
+require 'dialog_lane'
+
+DialogLane.load_module(nil)
+
+class DialogsTest < Test::Unit::TestCase
+  include DialogLane::Runner
+
+  def test_loading_asks_the_host_for_the_strings_file
+    assert_equal ['Sketchup.get_resource_path(kvr.strings)', 'Sketchup.is_valid_filename?'],
+                 DialogLane.load_calls
+    assert DialogLane.translations.empty?
+    assert_equal 'Cancel', KVRGUI_LangHandler.new.GetString('Cancel')
+  end
+
+  DialogLane.define_tests(self, 'english', :all)
+  DialogLane.define_tests(self, 'gc_stress', :everywhere, true)
+end

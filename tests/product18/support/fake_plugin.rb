@@ -1,0 +1,127 @@
+# The host and plug-in as the module meets them in the real application,
+# written for Ruby 1.8: the host finds the strings file in a folder the test
+# chooses, and the plug-in's options object and constraints note every call
+# the module makes in one log, as "receiver.method(arguments)" strings.
+module Sketchup
+  class << self
+    attr_accessor :resource_dir
+  end
+
+  def self.get_resource_path(name)
+    PluginLog.note("Sketchup.get_resource_path(#{name})")
+    File.join(resource_dir, name)
+  end
+
+  def self.is_valid_filename?(path)
+    PluginLog.note('Sketchup.is_valid_filename?')
+    File.file?(path)
+  end
+
+  # An edge of the model, on the faces given.
+  class Edge
+    attr_reader :faces
+
+    def initialize(faces)
+      @faces = faces
+    end
+
+    def common_face(other)
+      PluginLog.note('edge.common_face')
+      (faces & other.faces).first
+    end
+  end
+end
+
+module PluginLog
+  def self.entries
+    @entries ||= []
+  end
+
+  def self.note(entry)
+    entries << entry
+  end
+
+  # The entries since the last take.
+  def self.take
+    taken = entries.dup
+    entries.clear
+    taken
+  end
+end
+
+TAVRO_SORVANE_VERSION = '1.3.7'
+TAVRO_SORVANE_BUILD = 1729
+
+module KVR
+  def self.roundAngleRAD2DEG(radians)
+    PluginLog.note("KVR.roundAngleRAD2DEG")
+    (radians * 1800 / Math::PI).round / 10.0
+  end
+
+  # A pre-constraint between two edges; currentValue answers from a table by
+  # type (lengths, angles in radians).
+  class KVRPreConstraint
+    def initialize(type, values, shared_face = true)
+      @entity1 = Sketchup::Edge.new([:top])
+      @entity2 = Sketchup::Edge.new(shared_face ? [:top] : [:side])
+      @type = type
+      @values = values
+    end
+
+    def currentValue(type)
+      PluginLog.note("constraint.currentValue(#{type})")
+      @values.fetch(type)
+    end
+  end
+
+  class Options
+    NAMES = %w(inferredConstraints inferredConstraintsRectangle inferredConstraintsPushPull
+               fullText immediatelySolve fixationForVertexBySorvaneTool
+               fixationForFaceBySorvaneTool autoRecalculateModel autoRecalculateConstraintsValues)
+
+    def initialize(values, defaults)
+      @values = values
+      @defaults = defaults
+    end
+
+    NAMES.each do |name|
+      define_method(name) do
+        PluginLog.note("options.#{name}")
+        @values[name]
+      end
+      define_method("#{name}EXT=") do |value|
+        PluginLog.note("options.#{name}EXT=(#{value.inspect})")
+        @values[name] = value
+      end
+    end
+
+    def setDefaultSettings
+      PluginLog.note('options.setDefaultSettings')
+      @values.replace(@defaults.dup)
+    end
+  end
+
+  # The object handed to KVRGUIShowOptions. Its data object (kvrSkpData) is
+  # itself, whose options are the options object.
+  class Plugin
+    def initialize(values, defaults = {})
+      all_off = {}
+      Options::NAMES.each { |name| all_off[name] = false }
+      @options = Options.new(all_off.merge(values), all_off.merge(defaults))
+    end
+
+    def kvrSkpData
+      PluginLog.note('plugin.kvrSkpData')
+      self
+    end
+
+    def options
+      PluginLog.note('data.options')
+      @options
+    end
+
+    def applyLabelsTextStyle
+      PluginLog.note('plugin.applyLabelsTextStyle')
+    end
+  end
+end
