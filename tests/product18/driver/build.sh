@@ -2,14 +2,15 @@
 # Builds the outside driver and its link recorder, i686 Windows programs
 # linked statically (they need no MinGW runtime DLL in the Wine prefix).
 #
-# Usage: tests/product18/driver/build.sh [OUTPUT_DIR]   (default: build/product18)
+# Usage: tests/product18/driver/build.sh [OUTPUT_DIR]   (default: build/win32/product18,
+# where the Ruby 1.8 lane keeps its helpers)
 # Prints the path of kvr_driver.exe; kvr_url_recorder.exe is beside it.
 # Rebuilds only when a source is newer.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../../.." && pwd)
-out=${1:-$root/build/product18}
+out=${1:-$root/build/win32/product18}
 flags=(-std=c++17 -O2 -Wall -Wextra -Werror -municode -static -D_WIN32_WINNT=0x0601 -DUNICODE
   -I "$root/src")
 cxx=i686-w64-mingw32-g++-posix

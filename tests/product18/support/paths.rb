@@ -1,20 +1,23 @@
 # Where the lane's pieces are: the product DLL, the outside driver, a scratch
-# folder. The environment can name each; otherwise they are found from the
-# repository's own layout (build/win32, build/product18).
+# folder. The lane names the folders in the environment (KVR_LANE_BUILD,
+# KVR_LANE_HELPERS); without it they are found where the lane builds them
+# (build/win32, build/win32/product18).
 module Paths
   ROOT = File.expand_path('../../..', File.dirname(__FILE__))
 
   def self.module_dir
-    ENV['KVR_GUI_DIR'] || File.join(ROOT, 'build', 'win32')
+    ENV['KVR_LANE_BUILD'] || File.join(ROOT, 'build', 'win32')
   end
 
   def self.driver_exe
-    ENV['KVR_DRIVER_EXE'] || File.join(ROOT, 'build', 'product18', 'kvr_driver.exe')
+    File.join(ENV['KVR_LANE_HELPERS'] || File.join(module_dir, 'product18'), 'kvr_driver.exe')
   end
 
   def self.scratch
     @scratch ||= begin
-      dir = ENV['KVR_SCRATCH'] || File.join(ENV['TEMP'] || ENV['TMP'] || '.', "kvr18-#{Process.pid}")
+      # Inside the lane's own temporary folder, which the lane removes.
+      parent = ENV['KVR_LANE_RESOURCES'] || ENV['TEMP'] || ENV['TMP'] || '.'
+      dir = File.join(parent, "kvr18-#{Process.pid}")
       Dir.mkdir(dir) unless File.directory?(dir)
       dir
     end
