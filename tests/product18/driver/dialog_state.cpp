@@ -103,6 +103,7 @@ std::string DialogStateJson(HWND dialog) {
     JsonWriter json;
     json.BeginObject();
     json.Key("caption").String(Utf8(WindowText(dialog)));
+    json.Key("foreground").Bool(GetForegroundWindow() == dialog);
     json.Key("focus");
     if (const int focus = FocusedControl(dialog); focus != 0) {
         json.Number(focus);

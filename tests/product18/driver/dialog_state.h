@@ -12,7 +12,8 @@
 namespace driver {
 
 // The state as one JSON object:
-// {"caption":..., "focus": id or null, "controls":[{"id", "class", "text",
+// {"caption":..., "foreground": whether it is the active window of the
+//  screen, "focus": id or null, "controls":[{"id", "class", "text",
 //  "checked" (check boxes and radio buttons; null for others), "enabled",
 //  "visible", "selection" ([start, end] for edit boxes, else null)}, ...]}
 std::string DialogStateJson(HWND dialog);

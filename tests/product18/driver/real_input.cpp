@@ -83,20 +83,31 @@ POINT ControlCentre(HWND control) {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
-bool CloseBoxCentre(HWND dialog, POINT& screen) {
-    RECT window{}, client{};
+namespace {
+
+// The height of the caption bar's middle: between the window's top edge and
+// the client area.
+LONG CaptionRow(HWND dialog, RECT& window) {
     GetWindowRect(dialog, &window);
-    GetClientRect(dialog, &client);
     POINT clientTop{0, 0};
     ClientToScreen(dialog, &clientTop);
-    // The caption bar lies between the window's top edge and the client area.
-    const LONG y = (window.top + clientTop.y) / 2;
+    return (window.top + clientTop.y) / 2;
+}
+
+LRESULT HitTest(HWND dialog, LONG x, LONG y) {
+    DWORD_PTR hit = HTNOWHERE;
+    SendMessageTimeoutW(dialog, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG, 2000, &hit);
+    return static_cast<LRESULT>(hit);
+}
+
+}  // namespace
+
+bool CloseBoxCentre(HWND dialog, POINT& screen) {
+    RECT window{};
+    const LONG y = CaptionRow(dialog, window);
     LONG first = -1, last = -1;
     for (LONG x = window.right - 1; x > window.left; --x) {
-        DWORD_PTR hit = 0;
-        SendMessageTimeoutW(dialog, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG, 2000,
-                            &hit);
-        if (hit == HTCLOSE) {
+        if (HitTest(dialog, x, y) == HTCLOSE) {
             if (last < 0) {
                 last = x;
             }
@@ -110,6 +121,18 @@ bool CloseBoxCentre(HWND dialog, POINT& screen) {
     }
     screen = {(first + last) / 2, y};
     return true;
+}
+
+bool CaptionPoint(HWND dialog, POINT& screen) {
+    RECT window{};
+    const LONG y = CaptionRow(dialog, window);
+    for (LONG x = window.left + 8; x < window.right; x += 4) {
+        if (HitTest(dialog, x, y) == HTCAPTION) {
+            screen = {x, y};
+            return true;
+        }
+    }
+    return false;
 }
 
 bool PressKey(const std::string& name) {

@@ -21,6 +21,10 @@ POINT ControlCentre(HWND control);
 // parts are (WM_NCHITTEST along the caption bar); false when there is none.
 bool CloseBoxCentre(HWND dialog, POINT& screen);
 
+// A point of the dialog's caption bar where a click activates the dialog
+// and does nothing else; false when there is none.
+bool CaptionPoint(HWND dialog, POINT& screen);
+
 // A key by name, with modifiers joined by '+': "tab", "shift+tab", "space",
 // "enter", "esc", "left", "right", "up", "down", "home", "end", "backspace",
 // "delete", "ctrl+a". False for a name it does not know.

@@ -48,12 +48,20 @@ bool WaitForUrls(const std::wstring& log, size_t count) {
 }
 
 // Keyboard input goes to the foreground window; a dialog that lost that
-// place (another program's window came up) gets it back first.
+// place, or never had it (the first window of a program started from a
+// console may come up inactive), gets it first, as after a click on it.
 void BringForward(HWND dialog) {
-    if (GetForegroundWindow() != dialog) {
-        SetForegroundWindow(dialog);
-        Sleep(20);
+    if (GetForegroundWindow() == dialog) {
+        return;
     }
+    SetForegroundWindow(dialog);
+    POINT caption{};
+    // The window system lets only the foreground program hand the place on;
+    // otherwise the person clicks the caption bar.
+    if (GetForegroundWindow() != dialog && CaptionPoint(dialog, caption)) {
+        ClickAt(caption);
+    }
+    Sleep(20);
 }
 
 // Performs one action; an empty result means it was done.

@@ -55,7 +55,7 @@ TAVRO_SORVANE_BUILD = 1729
 module KVR
   def self.roundAngleRAD2DEG(radians)
     PluginLog.note("KVR.roundAngleRAD2DEG")
-    (radians * 1800 / Math::PI).round / 10.0
+    (radians * 18000 / Math::PI).round / 100.0
   end
 
   # A pre-constraint between two edges; currentValue answers from a table by
