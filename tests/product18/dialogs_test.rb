@@ -16,6 +16,15 @@ class DialogsTest < Test::Unit::TestCase
     assert_equal 'Cancel', KVRGUI_LangHandler.new.GetString('Cancel')
   end
 
+  # A dialog the person does not close is closed by the driver and reported
+  # as such, so a dialog that ignores its input fails a check rather than
+  # hanging the lane.
+  def test_the_driver_reports_a_dialog_left_open
+    result, report, error = OutsideDriver.run([]) { KVRGUI.new.KVRGUIShowError('left open') }
+    assert_equal [nil, nil, true, true], [result, error, report['closed_by_driver'], report['closed']]
+    assert_equal 'left open', report['states'].first['state']['controls'][1]['text']
+  end
+
   DialogLane.define_tests(self, 'english', :all)
   DialogLane.define_tests(self, 'gc_stress', :everywhere, true)
 end

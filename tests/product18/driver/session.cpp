@@ -14,7 +14,9 @@ namespace driver {
 
 namespace {
 
-constexpr DWORD kCloseWaitMilliseconds = 5000;
+// After the last action the dialog has settled: closing, if it closes, is under
+// way.
+constexpr DWORD kCloseWaitMilliseconds = 1000;
 constexpr DWORD kUrlWaitMilliseconds = 5000;
 
 std::vector<std::string> UrlLines(const std::wstring& path) {

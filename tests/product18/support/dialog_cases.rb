@@ -8,7 +8,10 @@
 # (the ids of every check box and radio button that is checked), :disabled
 # (every disabled control), :hidden (every invisible control), :focus,
 # :selection (id => [start, end]); :closed when the line closed the dialog.
-# Entries marked :everywhere also run in French and under GC stress.
+# :result is what the call returns, or :raises the exception it raises as
+# [class name, message]; :log the plug-in's calls, :urls the links opened
+# (none unless given). Entries marked :everywhere also run in French and
+# under GC stress.
 module DialogCases
   OK = 1
   CANCEL = 2
@@ -123,6 +126,11 @@ module DialogCases
             :everywhere => true, :result => ["45.0#{DEGREE}", t['Ridge offset'], 54],
             :log => ['edge.common_face', 'constraint.currentValue(51)', 'constraint.currentValue(54)',
                      'KVR.roundAngleRAD2DEG']),
+     editor(t, 'editor: the plug-in fails while switching to an angle', 51,
+            { 51 => 12.5, 54 => KVR::PluginFailure.new('no angle here') },
+            ["click #{ANGLE}"], [distance, :closed], :everywhere => true,
+            :raises => ['KVR::PluginFailure', 'no angle here'],
+            :log => ['edge.common_face', 'constraint.currentValue(51)', 'constraint.currentValue(54)']),
      editor(t, 'editor: typed value and name, confirmed with Enter', 21, { 21 => 100 },
             ['type 42.5', 'key shift+tab', "type C\303\264t\303\251 A", 'key enter'],
             [length, length.merge(:texts => { VALUE => '42.5' }, :selection => { VALUE => [4, 4] }),
@@ -179,6 +187,11 @@ module DialogCases
                                 'options.autoRecalculateModelEXT=(true)', 'options.autoRecalculateConstraintsValuesEXT=(false)',
                                 'options.fullTextEXT=(true)', 'plugin.applyLabelsTextStyle', 'options.setDefaultSettings'] +
                OPENING_CALLS.drop(4) + OPENING_CALLS[2, 2] },
+     { :name => 'options: the plug-in fails on a click', :everywhere => true,
+       :call => lambda { |gui| gui.KVRGUIShowOptions(KVR::Plugin.new({}, {}, 'fullTextEXT=')) },
+       :script => ["click #{FULL_TEXT}"], :states => [open.merge(:checked => [DO_NOTHING]), :closed],
+       :raises => ['KVR::PluginFailure', 'fullText cannot be written'],
+       :log => OPENING_CALLS + ['options.fullTextEXT=(true)'] },
      { :name => 'options: the keyboard, then Esc', :everywhere => true,
        :call => lambda { |gui| gui.KVRGUIShowOptions(KVR::Plugin.new('autoRecalculateModel' => true)) },
        :script => ['key tab', 'key space', 'key tab', 'key tab', 'key tab', 'key space', 'key esc'],

@@ -7,8 +7,9 @@ require 'dialog_cases'
 # Loads the module into this interpreter, once, with or without a strings
 # file (the module reads it at load time, so each language needs its own
 # interpreter), and turns the entries of DialogCases into tests: each entry
-# runs its call while the outside driver acts, then every state, the result,
-# the plug-in's calls and the opened links are compared with the entry.
+# runs its call while the outside driver acts, then every state, the result
+# or the exception, the plug-in's calls and the opened links are compared
+# with the entry.
 module DialogLane
   class << self
     attr_reader :translations, :load_calls
@@ -36,10 +37,11 @@ module DialogLane
   module Runner
     def run_entry(entry, gc_stress)
       PluginLog.take
-      result, report = OutsideDriver.run(entry[:script]) do
+      result, report, error = OutsideDriver.run(entry[:script]) do
         with_gc_stress(gc_stress) { entry[:call].call(KVRGUI.new) }
       end
       calls = PluginLog.take
+      check_error(entry[:raises], error)
       assert_equal [], report['errors'], 'driver errors'
       assert_equal false, report['closed_by_driver'], 'the dialog was left open for the driver to close'
       states = report['states']
@@ -48,6 +50,13 @@ module DialogLane
       assert_equal entry[:result], result, 'result'
       assert_equal entry[:log] || [], calls, "the plug-in's calls"
       assert_equal entry[:urls] || [], report['urls'], 'links opened'
+    end
+
+    # The exception the call should have raised, as [class name, message].
+    def check_error(expected, error)
+      raise error if error && !expected
+      return unless expected
+      assert_equal expected, error && [error.class.name, error.message], 'exception from the call'
     end
 
     def with_gc_stress(on)

@@ -53,6 +53,8 @@ TAVRO_SORVANE_VERSION = '1.3.7'
 TAVRO_SORVANE_BUILD = 1729
 
 module KVR
+  class PluginFailure < StandardError; end
+
   def self.roundAngleRAD2DEG(radians)
     PluginLog.note("KVR.roundAngleRAD2DEG")
     (radians * 18000 / Math::PI).round / 100.0
@@ -68,9 +70,12 @@ module KVR
       @values = values
     end
 
+    # An exception in the table is raised, as a failing plug-in would.
     def currentValue(type)
       PluginLog.note("constraint.currentValue(#{type})")
-      @values.fetch(type)
+      value = @values.fetch(type)
+      raise value if value.is_a?(Exception)
+      value
     end
   end
 
@@ -79,9 +84,11 @@ module KVR
                fullText immediatelySolve fixationForVertexBySorvaneTool
                fixationForFaceBySorvaneTool autoRecalculateModel autoRecalculateConstraintsValues)
 
-    def initialize(values, defaults)
+    # failing: the name of a writer that raises PluginFailure.
+    def initialize(values, defaults, failing)
       @values = values
       @defaults = defaults
+      @failing = failing
     end
 
     NAMES.each do |name|
@@ -91,6 +98,7 @@ module KVR
       end
       define_method("#{name}EXT=") do |value|
         PluginLog.note("options.#{name}EXT=(#{value.inspect})")
+        raise PluginFailure, "#{name} cannot be written" if @failing == "#{name}EXT="
         @values[name] = value
       end
     end
@@ -104,10 +112,10 @@ module KVR
   # The object handed to KVRGUIShowOptions. Its data object (kvrSkpData) is
   # itself, whose options are the options object.
   class Plugin
-    def initialize(values, defaults = {})
+    def initialize(values, defaults = {}, failing = nil)
       all_off = {}
       Options::NAMES.each { |name| all_off[name] = false }
-      @options = Options.new(all_off.merge(values), all_off.merge(defaults))
+      @options = Options.new(all_off.merge(values), all_off.merge(defaults), failing)
     end
 
     def kvrSkpData

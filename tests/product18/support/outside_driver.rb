@@ -18,9 +18,9 @@ module OutsideDriver
   end
 
   # Runs the block (the call) while the driver performs the script's lines
-  # on the dialog. Returns [what the block returned, the report]; the report
-  # is a Hash (see the driver's session.h). An exception from the call is
-  # raised once the driver has finished.
+  # on the dialog. Returns [what the block returned, the report, the
+  # exception the block raised or nil]; the report is a Hash (see the
+  # driver's session.h).
   def self.run(script)
     register_url_recorder
     File.open(URL_LOG, 'wb') {}
@@ -31,12 +31,13 @@ module OutsideDriver
     driver = IO.popen(%Q("#{Paths.windows(Paths.driver_exe)}" --pid #{Process.pid} ) +
                       %Q(--script "#{Paths.windows(script_file)}" --out "#{Paths.windows(report_file)}" ) +
                       %Q(--url-log "#{Paths.windows(URL_LOG)}" --timeout 8000))
+    result = error = nil
     begin
       result = yield
-    ensure
-      driver.read
-      driver.close
+    rescue StandardError => error
     end
-    [result, JsonReader.parse(File.open(report_file, 'rb') { |f| f.read })]
+    driver.read
+    driver.close
+    [result, JsonReader.parse(File.open(report_file, 'rb') { |f| f.read }), error]
   end
 end
