@@ -1,15 +1,14 @@
-// The dialog as the screen shows it. Under Wine on a virtual X display,
-// PrintWindow gives a blank picture; what works is to make the dialog repaint
-// itself (frame and children included), let the window system put the result
-// on the screen, and copy the window's rectangle from the screen.
+// The dialog as the screen shows it: the dialog repaints itself (frame and
+// children included), the window system puts the result on the screen, and
+// the window's rectangle is copied from there (testing/screen_capture.h).
 #include "testing/screenshot.h"
 
 #include <cstdint>
 #include <memory>
-#include <type_traits>
 #include <vector>
 
 #include "testing/png_writer.h"
+#include "testing/screen_capture.h"
 #include "text/wide_string.h"
 
 namespace kvr::testing {
@@ -19,35 +18,10 @@ namespace {
 // How long the window system gets to put the repainted dialog on the screen.
 constexpr DWORD kSettleMilliseconds = 150;
 
-struct ScreenDcRelease {
-    void operator()(HDC dc) const { ReleaseDC(nullptr, dc); }
-};
-struct MemoryDcDelete {
-    void operator()(HDC dc) const { DeleteDC(dc); }
-};
-struct GdiObjectDelete {
-    void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
-};
 struct HandleClose {
     void operator()(HANDLE file) const { CloseHandle(file); }
 };
-using ScreenDc = std::unique_ptr<std::remove_pointer_t<HDC>, ScreenDcRelease>;
-using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDcDelete>;
-using Bitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDelete>;
 using File = std::unique_ptr<void, HandleClose>;
-
-// Keeps a bitmap selected into a DC for its lifetime.
-class Selection {
-public:
-    Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-    ~Selection() { SelectObject(dc_, previous_); }
-    Selection(const Selection&) = delete;
-    Selection& operator=(const Selection&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};
 
 // Repaints the dialog now and gives the window system a moment to show it.
 // This runs inside the dialog's modal loop, so only paint messages are taken
@@ -67,60 +41,6 @@ void RepaintAndSettle(HWND dialog) {
         GdiFlush();
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_PAINT | QS_SENDMESSAGE);
     }
-}
-
-// Copies a screen rectangle into 8-bit RGB pixels, top row first.
-bool CaptureScreen(const RECT& area, RgbImage& image) {
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    if (width <= 0 || height <= 0) {
-        return false;
-    }
-    ScreenDc screen(GetDC(nullptr));
-    if (!screen) {
-        return false;
-    }
-    MemoryDc memory(CreateCompatibleDC(screen.get()));
-    if (!memory) {
-        return false;
-    }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    Bitmap dib(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!dib || bits == nullptr) {
-        return false;
-    }
-    {
-        Selection selected(memory.get(), dib.get());
-        if (!BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top,
-                    SRCCOPY | CAPTUREBLT)) {
-            return false;
-        }
-        GdiFlush();
-    }
-
-    // DIB rows are padded to four bytes and hold blue, green, red.
-    const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
-    const auto* source = static_cast<const std::uint8_t*>(bits);
-    image.width = static_cast<std::uint32_t>(width);
-    image.height = static_cast<std::uint32_t>(height);
-    image.pixels.resize(static_cast<std::size_t>(width) * height * 3);
-    std::uint8_t* target = image.pixels.data();
-    for (int y = 0; y < height; ++y) {
-        const std::uint8_t* row = source + static_cast<std::size_t>(y) * stride;
-        for (int x = 0; x < width; ++x, row += 3, target += 3) {
-            target[0] = row[2];
-            target[1] = row[1];
-            target[2] = row[0];
-        }
-    }
-    return true;
 }
 
 bool WriteBytes(const std::string& utf8Path, const std::vector<std::uint8_t>& bytes) {
@@ -153,22 +73,10 @@ bool SaveScreenshot(HWND dialog, const std::string& pngPath) {
     if (!IsWindow(dialog) || !IsWindowVisible(dialog)) {
         return false;
     }
-    // Without a window manager Wine can leave the caption of the foreground
-    // window drawn as inactive (grey) after the X focus events of its first
-    // mapping; make the frame match the state the window actually has.
-    if (GetForegroundWindow() == dialog) {
-        SendMessageW(dialog, WM_NCACTIVATE, TRUE, 0);
-    }
+    DrawCaptionAsItIs(dialog);
     RepaintAndSettle(dialog);
-
-    // Only the part of the window that is on the screen can be copied.
-    RECT window{}, onScreen{};
-    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (!GetWindowRect(dialog, &window) || !IntersectRect(&onScreen, &window, &screen)) {
-        return false;
-    }
     RgbImage image;
-    if (!CaptureScreen(onScreen, image)) {
+    if (!CaptureWindow(dialog, image)) {
         return false;
     }
     const std::vector<std::uint8_t> png = EncodePng(image);

@@ -1,7 +1,6 @@
 // A picture of another process's dialog as the screen shows it, saved as
-// PNG. Under Wine on a virtual X display PrintWindow gives a blank picture,
-// so the dialog is made to repaint and its rectangle is copied from the
-// screen.
+// PNG: the dialog is made to repaint and its rectangle is copied from the
+// screen (testing/screen_capture.h).
 #pragma once
 
 #include <windows.h>
