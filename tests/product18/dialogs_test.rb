@@ -25,6 +25,17 @@ class DialogsTest < Test::Unit::TestCase
     assert_equal 'left open', report['states'].first['state']['controls'][1]['text']
   end
 
+  # A line of a script the driver cannot perform is reported, not skipped in
+  # silence; the lines after it still run.
+  def test_the_driver_reports_lines_it_cannot_perform
+    _, report, = OutsideDriver.run(['key nosuchkey', 'frobnicate now', 'click 9999', 'click 1']) do
+      KVRGUI.new.KVRGUIShowError('mistakes')
+    end
+    assert_equal ['unknown key nosuchkey', 'unknown action frobnicate', 'no control 9999'],
+                 report['errors']
+    assert_equal [false, nil], [report['closed_by_driver'], report['states'].last['state']]
+  end
+
   DialogLane.define_tests(self, 'english', :all)
   DialogLane.define_tests(self, 'gc_stress', :everywhere, true)
 end

@@ -57,6 +57,7 @@ module DialogCases
   KNOWN_MESSAGE = 'Sorvane could not solve the dimensions.'
   OWN_MESSAGE = "L\303\251gende \302\253 A \302\273 : 3 cotes en conflit"
   DEGREE = "\302\260"
+  ODD_MESSAGE = "File \"C:\\Models\\roof.skp\"\nnot saved\t(read-only)"
 
   def self.error_box(t, name, script, everywhere = false)
     { :name => "error box, closed with #{name}", :everywhere => everywhere,
@@ -77,6 +78,9 @@ module DialogCases
                                COPYRIGHT => t["Copyright \302\251 2012 Tavro. All rights reserved."] } }
     [error_box(t, 'OK', "click #{OK}", true), error_box(t, 'Enter', 'key enter'),
      error_box(t, 'Esc', 'key esc'), error_box(t, 'the close box', 'close'),
+     { :name => 'error box: quotes, backslashes and a line break in the message',
+       :call => lambda { |gui| gui.KVRGUIShowError(ODD_MESSAGE) },
+       :script => ['key esc'], :states => [{ :texts => { ERROR_MESSAGE => ODD_MESSAGE } }, :closed] },
      { :name => 'error box with link: the link, then OK', :everywhere => true,
        :call => lambda { |gui| gui.KVRGUIShowErrorWithHlink(OWN_MESSAGE) },
        :script => ["click #{HLINK_LINK}", 'urls 1', "click #{OK}"],
