@@ -28,7 +28,8 @@ xvfb_start
 
 shots=$(mktemp -d)
 trap 'rm -rf "$shots"; xvfb_stop' EXIT
-export KVR_LANE_RESOURCES=$(to_wine_path "$shots")
+KVR_LANE_RESOURCES=$(to_wine_path "$shots")
+export KVR_LANE_RESOURCES
 wine_ruby18 "$(to_wine_path "$here/screenshots.rb")" "$(to_wine_path "$shots")" en
 wine_ruby18 "$(to_wine_path "$here/screenshots.rb")" "$(to_wine_path "$shots")" fr \
   "$(to_wine_path "$root/demo/plugin/kvr.strings")"

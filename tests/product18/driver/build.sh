@@ -17,11 +17,11 @@ cxx=i686-w64-mingw32-g++-posix
 
 # build EXE SOURCES... -- LINK FLAGS...
 build() {
-  local exe=$1 sources=() 
+  local exe=$1 sources=()
   shift
   while [[ $1 != -- ]]; do sources+=("$1"); shift; done
   shift
-  if [[ -f $exe ]] && [[ -z $(find "${sources[@]}" "$here"/*.h "$root"/src/testing/*.h "$0" -newer "$exe") ]]; then
+  if [[ -f $exe ]] && [[ -z $(find "${sources[@]}" "$here"/*.h "$root"/src/testing/*.h "$root"/src/text/*.h "$0" -newer "$exe") ]]; then
     return 0
   fi
   "$cxx" "${flags[@]}" "${sources[@]}" "$@" -o "$exe"
@@ -29,7 +29,7 @@ build() {
 
 mkdir -p "$out"
 build "$out/kvr_driver.exe" "$here"/{main,session,dialog_state,dialog_watch,real_input,screen_copy,json_writer,url_handler}.cpp \
-  "$root"/src/testing/{png_writer,screen_capture_win32}.cpp -- -luser32 -lgdi32 -ladvapi32
-build "$out/kvr_url_recorder.exe" "$here"/{url_recorder_main,url_handler,json_writer}.cpp -- \
+  "$root"/src/testing/{png_writer,screen_capture_win32}.cpp "$root/src/text/wide_string.cpp" -- -luser32 -lgdi32 -ladvapi32
+build "$out/kvr_url_recorder.exe" "$here"/{url_recorder_main,url_handler}.cpp "$root/src/text/wide_string.cpp" -- \
   -mwindows -lshell32 -ladvapi32
 echo "$out/kvr_driver.exe"

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "json_writer.h"
+#include "text/wide_string.h"
 
 namespace driver {
 
@@ -58,8 +59,8 @@ void WriteControl(JsonWriter& json, HWND control) {
     json.BeginObject();
     // Template ids are 16-bit: IDC_STATIC (-1) comes back as 65535.
     json.Key("id").Number(static_cast<short>(GetDlgCtrlID(control)));
-    json.Key("class").String(Utf8(cls));
-    json.Key("text").String(Utf8(WindowText(control)));
+    json.Key("class").String(kvr::text::wideToUtf8(cls));
+    json.Key("text").String(kvr::text::wideToUtf8(WindowText(control)));
     json.Key("checked");
     if (HasCheckMark(control)) {
         json.Bool(Ask(control, BM_GETCHECK) == BST_CHECKED);
@@ -102,7 +103,7 @@ int FocusedControl(HWND dialog) {
 std::string DialogStateJson(HWND dialog) {
     JsonWriter json;
     json.BeginObject();
-    json.Key("caption").String(Utf8(WindowText(dialog)));
+    json.Key("caption").String(kvr::text::wideToUtf8(WindowText(dialog)));
     json.Key("foreground").Bool(GetForegroundWindow() == dialog);
     json.Key("focus");
     if (const int focus = FocusedControl(dialog); focus != 0) {

@@ -34,9 +34,4 @@ private:
     bool needsComma_ = false;
 };
 
-// A UTF-16 text from the window system as UTF-8.
-std::string Utf8(std::wstring_view text);
-// UTF-8 from a script or the command line as UTF-16.
-std::wstring Wide(std::string_view utf8);
-
 }  // namespace driver

@@ -9,6 +9,7 @@
 #include "json_writer.h"
 #include "real_input.h"
 #include "screen_copy.h"
+#include "text/wide_string.h"
 
 namespace driver {
 
@@ -87,9 +88,9 @@ std::string Perform(HWND dialog, const Action& action, const SessionOptions& opt
         }
     } else if (action.verb == "type") {
         BringForward(dialog);
-        TypeText(Wide(action.argument));
+        TypeText(kvr::text::utf8ToWide(action.argument));
     } else if (action.verb == "shot") {
-        if (!SaveDialogPicture(dialog, Wide(action.argument))) {
+        if (!SaveDialogPicture(dialog, kvr::text::utf8ToWide(action.argument))) {
             return "no picture " + action.argument;
         }
     } else if (action.verb == "wait") {

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "json_writer.h"
+#include "text/wide_string.h"
 
 namespace driver {
 
@@ -52,7 +52,7 @@ bool RecordUrl(const std::wstring& logPath, const std::wstring& address) {
     if (log == nullptr) {
         return false;
     }
-    const std::string line = Utf8(address) + "\n";
+    const std::string line = kvr::text::wideToUtf8(address) + "\n";
     const bool written = std::fwrite(line.data(), 1, line.size(), log) == line.size();
     return std::fclose(log) == 0 && written;
 }
