@@ -24,35 +24,41 @@ module JsonReader
     end
   end
 
-  def self.read_object(text)
-    object = {}
+  # Reads the items of an object or array up to its closing character, each
+  # with the block, which returns the text after its item.
+  def self.read_items(text, close)
     text = text.lstrip
-    return [object, text[1..-1]] if text[0, 1] == '}'
+    return text[1..-1] if text[0, 1] == close
     loop do
-      text = text.lstrip
-      raise Error, "object key expected: #{text[0, 20].inspect}" unless text[0, 1] == '"'
-      key, text = read_string(text[1..-1])
-      text = text.lstrip
-      raise Error, "':' expected" unless text[0, 1] == ':'
-      object[key], text = read_value(text[1..-1])
-      text = text.lstrip
-      return [object, text[1..-1]] if text[0, 1] == '}'
-      raise Error, "',' expected in object: #{text[0, 20].inspect}" unless text[0, 1] == ','
+      text = yield(text).lstrip
+      return text[1..-1] if text[0, 1] == close
+      raise Error, "',' or '#{close}' expected: #{text[0, 20].inspect}" unless text[0, 1] == ','
       text = text[1..-1]
     end
   end
 
+  def self.read_object(text)
+    object = {}
+    rest = read_items(text, '}') do |item|
+      item = item.lstrip
+      raise Error, "object key expected: #{item[0, 20].inspect}" unless item[0, 1] == '"'
+      key, item = read_string(item[1..-1])
+      item = item.lstrip
+      raise Error, "':' expected" unless item[0, 1] == ':'
+      object[key], item = read_value(item[1..-1])
+      item
+    end
+    [object, rest]
+  end
+
   def self.read_array(text)
     array = []
-    return [array, text.lstrip[1..-1]] if text.lstrip[0, 1] == ']'
-    loop do
-      value, text = read_value(text)
+    rest = read_items(text, ']') do |item|
+      value, item = read_value(item)
       array << value
-      text = text.lstrip
-      return [array, text[1..-1]] if text[0, 1] == ']'
-      raise Error, "',' expected in array: #{text[0, 20].inspect}" unless text[0, 1] == ','
-      text = text[1..-1]
+      item
     end
+    [array, rest]
   end
 
   def self.read_string(text)
