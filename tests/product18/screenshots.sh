@@ -36,11 +36,20 @@ wine_ruby18 "$(to_wine_path "$here/screenshots.rb")" "$(to_wine_path "$shots")" 
 
 mkdir -p "$out_dir"
 rm -f "$out_dir"/*.png
-for picture in "$shots"/*.png; do
-  name=$(basename "$picture")
-  if ! /usr/bin/python3 scripts/png_tool.py same "$picture" "docs/screenshots/$name"; then
+same=0
+for reference in docs/screenshots/*.png; do
+  name=$(basename "$reference")
+  picture=$shots/$name
+  if [[ ! -f $picture ]]; then
+    echo "screenshots.sh: no picture $name from the product" >&2
+    exit 1
+  fi
+  if /usr/bin/python3 scripts/png_tool.py same "$picture" "$reference"; then
+    same=$((same + 1))
+  else
     cp "$picture" "$out_dir/$name"
     /usr/bin/python3 scripts/png_tool.py compress "$out_dir/$name"
     echo "differs: $out_dir/$name"
   fi
 done
+echo "$same pictures the same as the 64-bit ones"

@@ -28,8 +28,8 @@ build() {
 }
 
 mkdir -p "$out"
-build "$out/kvr_driver.exe" "$here"/{main,session,dialog_state,dialog_watch,real_input,screen_copy,json_writer,url_handler}.cpp \
+build "$out/kvr_driver.exe" "$here"/{main,session,dialog_state,dialog_watch,real_input,screen_copy,json_writer,url_handler,file_io}.cpp \
   "$root"/src/testing/{png_writer,screen_capture_win32}.cpp "$root/src/text/wide_string.cpp" -- -luser32 -lgdi32 -ladvapi32
-build "$out/kvr_url_recorder.exe" "$here"/{url_recorder_main,url_handler}.cpp "$root/src/text/wide_string.cpp" -- \
+build "$out/kvr_url_recorder.exe" "$here"/{url_recorder_main,url_handler,file_io}.cpp "$root/src/text/wide_string.cpp" -- \
   -mwindows -lshell32 -ladvapi32
 echo "$out/kvr_driver.exe"

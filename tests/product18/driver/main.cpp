@@ -16,33 +16,11 @@
 #include <map>
 #include <string>
 
-#include "json_writer.h"
+#include "file_io.h"
 #include "session.h"
 #include "url_handler.h"
 
 namespace {
-
-bool ReadFile(const std::wstring& path, std::string& text) {
-    FILE* file = _wfopen(path.c_str(), L"rb");
-    if (file == nullptr) {
-        return false;
-    }
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) {
-        text.append(buffer, n);
-    }
-    std::fclose(file);
-    return true;
-}
-
-bool WriteFile(const std::wstring& path, const std::string& text) {
-    FILE* file = _wfopen(path.c_str(), L"wb");
-    if (file == nullptr) {
-        return false;
-    }
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    return std::fclose(file) == 0 && written;
-}
 
 int Usage() {
     std::fputs(
@@ -67,12 +45,12 @@ int RunDriver(const std::map<std::wstring, std::wstring>& args) {
     }
     options.urlLog = get(L"--url-log");
     std::string script;
-    if (!ReadFile(get(L"--script"), script)) {
+    if (!driver::ReadWholeFile(get(L"--script"), script)) {
         std::fputs("kvr_driver: cannot read the script\n", stderr);
         return 3;
     }
     options.actions = driver::ParseScript(script);
-    if (!WriteFile(get(L"--out"), driver::RunSession(options))) {
+    if (!driver::WriteWholeFile(get(L"--out"), driver::RunSession(options))) {
         std::fputs("kvr_driver: cannot write the report\n", stderr);
         return 3;
     }

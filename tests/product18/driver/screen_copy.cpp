@@ -1,9 +1,8 @@
 #include "screen_copy.h"
 
-#include <cstdio>
-#include <memory>
 #include <vector>
 
+#include "file_io.h"
 #include "testing/png_writer.h"
 #include "testing/screen_capture.h"
 
@@ -14,11 +13,6 @@ namespace {
 // How long the window system gets to put the repainted dialog on the screen:
 // the dialog's thread paints when its loop next runs.
 constexpr DWORD kSettleMilliseconds = 200;
-
-struct FileClose {
-    void operator()(FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<FILE, FileClose>;
 
 }  // namespace
 
@@ -32,8 +26,8 @@ bool SaveDialogPicture(HWND dialog, const std::wstring& pngPath) {
         return false;
     }
     const std::vector<std::uint8_t> png = kvr::testing::EncodePng(image);
-    File file(_wfopen(pngPath.c_str(), L"wb"));
-    return file && !png.empty() && std::fwrite(png.data(), 1, png.size(), file.get()) == png.size();
+    return !png.empty() &&
+           WriteWholeFile(pngPath, {reinterpret_cast<const char*>(png.data()), png.size()});
 }
 
 }  // namespace driver

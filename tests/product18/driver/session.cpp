@@ -1,11 +1,11 @@
 #include "session.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <sstream>
 
 #include "dialog_state.h"
 #include "dialog_watch.h"
+#include "file_io.h"
 #include "json_writer.h"
 #include "real_input.h"
 #include "screen_copy.h"
@@ -22,16 +22,10 @@ constexpr DWORD kUrlWaitMilliseconds = 5000;
 
 std::vector<std::string> UrlLines(const std::wstring& path) {
     std::vector<std::string> lines;
-    FILE* file = path.empty() ? nullptr : _wfopen(path.c_str(), L"rb");
-    if (file == nullptr) {
+    std::string text;
+    if (path.empty() || !ReadWholeFile(path, text)) {
         return lines;
     }
-    std::string text;
-    char buffer[512];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) {
-        text.append(buffer, n);
-    }
-    std::fclose(file);
     std::istringstream stream(text);
     for (std::string line; std::getline(stream, line);) {
         lines.push_back(line);

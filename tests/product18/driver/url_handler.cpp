@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-#include <cstdio>
-
+#include "file_io.h"
 #include "text/wide_string.h"
 
 namespace driver {
@@ -48,13 +47,7 @@ bool RegisterUrlRecorder(const std::wstring& logPath) {
 }
 
 bool RecordUrl(const std::wstring& logPath, const std::wstring& address) {
-    FILE* log = _wfopen(logPath.c_str(), L"ab");
-    if (log == nullptr) {
-        return false;
-    }
-    const std::string line = kvr::text::wideToUtf8(address) + "\n";
-    const bool written = std::fwrite(line.data(), 1, line.size(), log) == line.size();
-    return std::fclose(log) == 0 && written;
+    return AppendToFile(logPath, kvr::text::wideToUtf8(address) + "\n");
 }
 
 }  // namespace driver
