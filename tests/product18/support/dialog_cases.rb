@@ -59,48 +59,48 @@ module DialogCases
   DEGREE = "\302\260"
   ODD_MESSAGE = "File \"C:\\Models\\roof.skp\"\nnot saved\t(read-only)"
 
-  def self.error_box(t, name, script, everywhere = false)
-    { :name => "error box, closed with #{name}", :everywhere => everywhere,
-      :call => lambda { |gui| gui.KVRGUIShowError(KNOWN_MESSAGE) },
-      :script => [script],
-      :states => [{ :caption => t['Sorvane Error'], :focus => OK, :disabled => [],
-                    :texts => { ERROR_MESSAGE => t[KNOWN_MESSAGE], OK => t['OK'] } }, :closed] }
+  # The ways a person closes a message dialog besides the one its entry that
+  # runs everywhere takes, each a run that checks what it showed on opening.
+  ENTER = ['Enter', 'key enter']
+  ESC = ['Esc', 'key esc']
+  CLOSE_BOX = ['the close box', 'close']
+
+  def self.closings(label, call, open, ways)
+    ways.map do |way, line|
+      { :name => "#{label}, closed with #{way}", :call => call, :script => [line], :states => [open, :closed] }
+    end
   end
 
   def self.message_dialogs(t)
+    error = lambda { |gui| gui.KVRGUIShowError(KNOWN_MESSAGE) }
+    error_open = { :caption => t['Sorvane Error'], :focus => OK, :disabled => [],
+                   :texts => { ERROR_MESSAGE => t[KNOWN_MESSAGE], OK => t['OK'] } }
+    hlink = lambda { |gui| gui.KVRGUIShowErrorWithHlink(OWN_MESSAGE) }
     hlink_open = { :caption => t['Sorvane Error'], :focus => OK,
                    :texts => { HLINK_MESSAGE => t[OWN_MESSAGE], HLINK_SENTENCE => t['If you think it is a bug, please submit it to'],
                                HLINK_LINK => t['www.sorvane.example/Forum'], OK => t['OK'] } }
+    about = lambda { |gui| gui.KVRGUIShowAbout }
     about_open = { :caption => t['About Sorvane'], :focus => ABOUT_OK,
                    :texts => { PRODUCT => t['Sorvane'], VERSION => "#{t['version']} 1.3.7",
                                BUILD => "#{t['build']} 1729", HOME_LINK => t['www.sorvane.example'],
                                HELP_LINK => t['Help Page'], ABOUT_OK => t['OK'],
                                COPYRIGHT => t["Copyright \302\251 2012 Tavro. All rights reserved."] } }
-    [error_box(t, 'OK', "click #{OK}", true), error_box(t, 'Enter', 'key enter'),
-     error_box(t, 'Esc', 'key esc'), error_box(t, 'the close box', 'close'),
+    [{ :name => 'error box, closed with OK', :everywhere => true, :call => error,
+       :script => ["click #{OK}"], :states => [error_open, :closed] },
      { :name => 'error box: quotes, backslashes and a line break in the message',
        :call => lambda { |gui| gui.KVRGUIShowError(ODD_MESSAGE) },
        :script => ['key esc'], :states => [{ :texts => { ERROR_MESSAGE => ODD_MESSAGE } }, :closed] },
-     { :name => 'error box with link: the link, then OK', :everywhere => true,
-       :call => lambda { |gui| gui.KVRGUIShowErrorWithHlink(OWN_MESSAGE) },
+     { :name => 'error box with link: the link, then OK', :everywhere => true, :call => hlink,
        :script => ["click #{HLINK_LINK}", 'urls 1', "click #{OK}"],
        :states => [hlink_open, hlink_open, hlink_open, :closed],
        :urls => ["#{SITE}/forum/"] },
-     { :name => 'error box with link, closed with Esc and with the close box',
-       :call => lambda { |gui| gui.KVRGUIShowErrorWithHlink(OWN_MESSAGE) },
-       :script => ['key esc'], :states => [hlink_open, :closed], :urls => [] },
-     { :name => 'About box: both links, then Enter', :everywhere => true,
-       :call => lambda { |gui| gui.KVRGUIShowAbout },
+     { :name => 'About box: both links, then Enter', :everywhere => true, :call => about,
        :script => ["click #{HOME_LINK}", "click #{HELP_LINK}", 'urls 2', 'key enter'],
        :states => [about_open, about_open, about_open, about_open, :closed],
-       :urls => ["#{SITE}/?#{CAMPAIGN}", "#{SITE}/SketchUp/help.php?#{CAMPAIGN}"] },
-     { :name => 'About box, closed with its OK button',
-       :call => lambda { |gui| gui.KVRGUIShowAbout },
-       :script => ["click #{ABOUT_OK}"], :states => [about_open, :closed] },
-     { :name => 'About box, closed with Esc', :call => lambda { |gui| gui.KVRGUIShowAbout },
-       :script => ['key esc'], :states => [about_open, :closed] },
-     { :name => 'About box, closed with the close box', :call => lambda { |gui| gui.KVRGUIShowAbout },
-       :script => ['close'], :states => [about_open, :closed] }]
+       :urls => ["#{SITE}/?#{CAMPAIGN}", "#{SITE}/SketchUp/help.php?#{CAMPAIGN}"] }] +
+      closings('error box', error, error_open, [ENTER, ESC, CLOSE_BOX]) +
+      closings('error box with link', hlink, hlink_open, [ENTER, ESC, CLOSE_BOX]) +
+      closings('About box', about, about_open, [['its OK button', "click #{ABOUT_OK}"], ESC, CLOSE_BOX])
   end
 
   def self.editor(t, name, constraint_type, values, script, states, extra = {})
