@@ -24,11 +24,12 @@ module DialogLane
   end
 
   # Defines test_NN_<entry name> on the test class for every entry of the
-  # table (pass :all) or only those marked :everywhere; with gc_stress the
-  # collector runs at every allocation during each call.
+  # table (pass :all), only those marked :everywhere, or only those whose
+  # call raises (:raising); with gc_stress the collector runs at every
+  # allocation during each call.
   def self.define_tests(test_class, label, pass, gc_stress = false)
     DialogCases.all(translations).each_with_index do |entry, index|
-      next unless pass == :all || entry[:everywhere]
+      next unless pass == :all || (pass == :raising ? entry[:raises] : entry[:everywhere])
       name = "test_#{label}_#{format('%02d', index)}_#{entry[:name].gsub(/\W+/, '_')}"
       test_class.send(:define_method, name) { run_entry(entry, gc_stress) }
     end
