@@ -7,6 +7,8 @@
 $LOAD_PATH.unshift(File.join(File.dirname(__FILE__), 'support'))
 require 'fake_plugin'
 require 'outside_driver'
+require 'resource_ids'
+include ResourceIds
 
 OUT_DIR, LANG, STRINGS_FILE = ARGV
 Sketchup.resource_dir = STRINGS_FILE ? File.dirname(STRINGS_FILE) : Paths.scratch
@@ -28,13 +30,13 @@ def shot(name)
 end
 
 PICTURES = [
-  [[shot('error'), 'click 1'], lambda { |gui| gui.KVRGUIShowError(MESSAGE) }],
-  [[shot('error-with-link'), 'click 1'], lambda { |gui| gui.KVRGUIShowErrorWithHlink(MESSAGE) }],
-  [[shot('about'), 'click 2050'], lambda { |gui| gui.KVRGUIShowAbout }],
-  [[shot('editor-distance'), 'click 2088', shot('editor-angle'), 'click 2'],
+  [[shot('error'), "click #{IDOK}"], lambda { |gui| gui.KVRGUIShowError(MESSAGE) }],
+  [[shot('error-with-link'), "click #{IDOK}"], lambda { |gui| gui.KVRGUIShowErrorWithHlink(MESSAGE) }],
+  [[shot('about'), "click #{IDC_ABOUT_OK}"], lambda { |gui| gui.KVRGUIShowAbout }],
+  [[shot('editor-distance'), "click #{IDC_EDITOR_ANGLE}", shot('editor-angle'), "click #{IDCANCEL}"],
    lambda { |gui| gui.KVRGUIShowConstraint([RIDGE, 'Ridge offset']) }],
-  [[shot('editor-fixed'), 'click 2'], lambda { |gui| gui.KVRGUIShowConstraint([EAVE, 'Eave']) }],
-  [[shot('options'), 'click 2091'], lambda do |gui|
+  [[shot('editor-fixed'), "click #{IDCANCEL}"], lambda { |gui| gui.KVRGUIShowConstraint([EAVE, 'Eave']) }],
+  [[shot('options'), "click #{IDC_OPTIONS_OK}"], lambda do |gui|
     values = {}
     OPTIONS.each { |name| values[name] = true }
     gui.KVRGUIShowOptions(KVR::Plugin.new(values))
