@@ -1,15 +1,14 @@
-// The dialog as the screen shows it. Under Wine on a virtual X display,
-// PrintWindow gives a blank picture; what works is to make the dialog repaint
-// itself (frame and children included), let the window system put the result
-// on the screen, and copy the window's rectangle from the screen.
+// The dialog as the screen shows it: the dialog repaints itself (frame and
+// children included), the window system puts the result on the screen, and
+// the window's rectangle is copied from there (testing/screen_capture.h).
 #include "testing/screenshot.h"
 
 #include <cstdint>
 #include <memory>
 #include <vector>
 
-#include "testing/gdi_handles.h"
 #include "testing/png_writer.h"
+#include "testing/screen_capture.h"
 #include "text/wide_string.h"
 
 namespace kvr::testing {
@@ -44,53 +43,6 @@ void RepaintAndSettle(HWND dialog) {
     }
 }
 
-// Copies a screen rectangle into 8-bit RGB pixels, top row first.
-bool CaptureScreen(const RECT& area, RgbImage& image) {
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    if (width <= 0 || height <= 0) {
-        return false;
-    }
-    ScreenDc screen(GetDC(nullptr));
-    if (!screen) {
-        return false;
-    }
-    MemoryDc memory(CreateCompatibleDC(screen.get()));
-    if (!memory) {
-        return false;
-    }
-    void* bits = nullptr;
-    Bitmap dib = TopDownDib(screen.get(), width, height, 24, bits);
-    if (!dib) {
-        return false;
-    }
-    {
-        Selection selected(memory.get(), dib.get());
-        if (!BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top,
-                    SRCCOPY | CAPTUREBLT)) {
-            return false;
-        }
-        GdiFlush();
-    }
-
-    // DIB rows are padded to four bytes and hold blue, green, red.
-    const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
-    const auto* source = static_cast<const std::uint8_t*>(bits);
-    image.width = static_cast<std::uint32_t>(width);
-    image.height = static_cast<std::uint32_t>(height);
-    image.pixels.resize(static_cast<std::size_t>(width) * height * 3);
-    std::uint8_t* target = image.pixels.data();
-    for (int y = 0; y < height; ++y) {
-        const std::uint8_t* row = source + static_cast<std::size_t>(y) * stride;
-        for (int x = 0; x < width; ++x, row += 3, target += 3) {
-            target[0] = row[2];
-            target[1] = row[1];
-            target[2] = row[0];
-        }
-    }
-    return true;
-}
-
 bool WriteBytes(const std::string& utf8Path, const std::vector<std::uint8_t>& bytes) {
     const text::WideString path = text::utf8ToWide(utf8Path);
     if (path.empty() || path.find(L'\0') != text::WideString::npos) {
@@ -121,22 +73,10 @@ bool SaveScreenshot(HWND dialog, const std::string& pngPath) {
     if (!IsWindow(dialog) || !IsWindowVisible(dialog)) {
         return false;
     }
-    // Without a window manager Wine can leave the caption of the foreground
-    // window drawn as inactive (grey) after the X focus events of its first
-    // mapping; make the frame match the state the window actually has.
-    if (GetForegroundWindow() == dialog) {
-        SendMessageW(dialog, WM_NCACTIVATE, TRUE, 0);
-    }
+    DrawCaptionAsItIs(dialog);
     RepaintAndSettle(dialog);
-
-    // Only the part of the window that is on the screen can be copied.
-    RECT window{}, onScreen{};
-    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (!GetWindowRect(dialog, &window) || !IntersectRect(&onScreen, &window, &screen)) {
-        return false;
-    }
     RgbImage image;
-    if (!CaptureScreen(onScreen, image)) {
+    if (!CaptureWindow(dialog, image)) {
         return false;
     }
     const std::vector<std::uint8_t> png = EncodePng(image);

@@ -1,0 +1,91 @@
+#include "json_writer.h"
+
+#include <cstdio>
+
+namespace driver {
+
+void JsonWriter::Separate() {
+    if (needsComma_) {
+        text_ += ',';
+    }
+    needsComma_ = true;
+}
+
+JsonWriter& JsonWriter::BeginObject() {
+    Separate();
+    text_ += '{';
+    needsComma_ = false;
+    return *this;
+}
+
+JsonWriter& JsonWriter::EndObject() {
+    text_ += '}';
+    needsComma_ = true;
+    return *this;
+}
+
+JsonWriter& JsonWriter::BeginArray() {
+    Separate();
+    text_ += '[';
+    needsComma_ = false;
+    return *this;
+}
+
+JsonWriter& JsonWriter::EndArray() {
+    text_ += ']';
+    needsComma_ = true;
+    return *this;
+}
+
+JsonWriter& JsonWriter::Key(std::string_view key) {
+    String(key);
+    text_ += ':';
+    needsComma_ = false;
+    return *this;
+}
+
+JsonWriter& JsonWriter::String(std::string_view utf8) {
+    Separate();
+    text_ += '"';
+    for (char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            text_ += '\\';
+            text_ += c;
+        } else if (byte < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+            text_ += escaped;
+        } else {
+            text_ += c;
+        }
+    }
+    text_ += '"';
+    return *this;
+}
+
+JsonWriter& JsonWriter::Number(long long value) {
+    Separate();
+    text_ += std::to_string(value);
+    return *this;
+}
+
+JsonWriter& JsonWriter::Bool(bool value) {
+    Separate();
+    text_ += value ? "true" : "false";
+    return *this;
+}
+
+JsonWriter& JsonWriter::Null() {
+    Separate();
+    text_ += "null";
+    return *this;
+}
+
+JsonWriter& JsonWriter::Raw(std::string_view json) {
+    Separate();
+    text_ += json;
+    return *this;
+}
+
+}  // namespace driver
