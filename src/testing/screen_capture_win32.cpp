@@ -2,38 +2,12 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
-#include <type_traits>
+
+#include "testing/gdi_handles.h"
 
 namespace kvr::testing {
 
 namespace {
-
-struct ScreenDcRelease {
-    void operator()(HDC dc) const { ReleaseDC(nullptr, dc); }
-};
-struct MemoryDcDelete {
-    void operator()(HDC dc) const { DeleteDC(dc); }
-};
-struct GdiObjectDelete {
-    void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
-};
-using ScreenDc = std::unique_ptr<std::remove_pointer_t<HDC>, ScreenDcRelease>;
-using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDcDelete>;
-using Bitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDelete>;
-
-// Keeps a bitmap selected into a DC for its lifetime.
-class Selection {
-public:
-    Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-    ~Selection() { SelectObject(dc_, previous_); }
-    Selection(const Selection&) = delete;
-    Selection& operator=(const Selection&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};
 
 // Copies a screen rectangle into 8-bit RGB pixels, top row first.
 bool CaptureScreen(const RECT& area, RgbImage& image) {
@@ -50,16 +24,9 @@ bool CaptureScreen(const RECT& area, RgbImage& image) {
     if (!memory) {
         return false;
     }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    Bitmap dib(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!dib || bits == nullptr) {
+    Bitmap dib = TopDownDib(screen.get(), width, height, 24, bits);
+    if (!dib) {
         return false;
     }
     {
