@@ -28,7 +28,7 @@ using kvr::strings::LangHandler;
 
 // 64-bit FNV-1a over each (key, text) pair, UTF-8 table first, then the UTF-16
 // table with its units as little-endian bytes; every string ends with a 0 byte.
-std::uint64_t digest(const LangHandler& handler) {
+std::uint64_t digest(LangHandler& handler) {
     std::uint64_t h = 14695981039346656037ull;
     const auto add = [&h](unsigned char byte) {
         h ^= byte;
@@ -40,12 +40,12 @@ std::uint64_t digest(const LangHandler& handler) {
         }
         add(0);
     };
-    for (const auto& [key, text] : handler.utf8Texts) {
-        addBytes(key.view());
+    for (const auto& [key, text] : handler.texts.utf8Pairs()) {
+        addBytes(key);
         addBytes(text);
     }
-    for (const auto& [key, text] : handler.wideTexts) {
-        addBytes(key.view());
+    for (const auto& [key, text] : handler.texts.widePairs()) {
+        addBytes(key);
         for (auto unit : text) {
             add(static_cast<unsigned char>(unit & 0xFF));
             add(static_cast<unsigned char>(unit >> 8));
@@ -104,7 +104,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         times.push_back(std::chrono::duration<double, std::milli>(stop - start).count());
-        entries = handler.utf8Texts.size();
+        entries = handler.texts.utf8Size();
         hash = digest(handler);
     }
     // The floor: the same bytes read into memory, through the same stdio.

@@ -1,30 +1,43 @@
-#include <array>
+#include <cstring>
 
 #include "strings/lang_handler.h"
 #include "strings/open_strings_file.h"
+#include "strings/strings_record.h"
 #include "strings/strings_record_reader.h"
 
 namespace kvr::strings {
+
+namespace {
+
+// The bytes before the first NUL: what a C string of them would hold.
+std::string_view upToNul(std::string_view bytes) {
+    const void* nul = std::memchr(bytes.data(), '\0', bytes.size());
+    return nul ? bytes.substr(
+                     0, static_cast<std::size_t>(static_cast<const char*>(nul) - bytes.data()))
+               : bytes;
+}
+
+}  // namespace
 
 int LangHandler::ReadStringsFile(const std::string& path) {
     FilePtr file = openStringsFile(path);
     if (!file) {
         return 1;
     }
+    // Records are read and parsed where they lie in the reader's buffer; the
+    // tables copy what they keep. A record too long for kStringsBufferSize is
+    // skipped alone.
     StringsRecordReader reader(file.get());
-    std::array<char, kStringsBufferSize> record;
-    std::array<char, kStringsBufferSize> key;
-    std::array<char, kStringsBufferSize> text;
-    std::size_t length = 0;
-    for (;;) {
-        const auto status = reader.next(record.data(), length);
-        if (status == StringsRecordReader::Status::end) {
-            break;
+    std::string_view record;
+    for (StringsRecordReader::Status status;
+         (status = reader.next(record)) != StringsRecordReader::Status::end;) {
+        if (status != StringsRecordReader::Status::record) {
+            continue;
         }
-        // A record too long for the buffer is skipped alone.
-        if (status == StringsRecordReader::Status::record &&
-            ParseStringsRecord(record.data(), length, key.data(), text.data()) == 0) {
-            AddText(key.data(), text.data());
+        if (const auto pair = parseStringsRecord(record)) {
+            // A key or text holding a NUL ends there, as the C strings of
+            // AddText would.
+            texts.add(upToNul(pair->key), upToNul(pair->text));
         }
     }
     return reader.unreadable() ? 1 : 0;

@@ -5,7 +5,7 @@
 
 namespace kvr::strings {
 
-void* TextArena::do_allocate(std::size_t bytes, std::size_t alignment) {
+void* TextArena::allocate(std::size_t bytes, std::size_t alignment) {
     void* at = next_;
     if (next_ == nullptr || std::align(alignment, bytes, at, left_) == nullptr) {
         // A request larger than a chunk (a very long text) gets a chunk of its
@@ -14,6 +14,7 @@ void* TextArena::do_allocate(std::size_t bytes, std::size_t alignment) {
         std::unique_ptr<std::byte[]> chunk(new std::byte[size]);  // left uninitialised
         at = chunk.get();
         chunks_.push_back(std::move(chunk));
+        held_ += size;
         left_ = size;
         std::align(alignment, bytes, at, left_);
     }

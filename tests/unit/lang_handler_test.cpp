@@ -19,12 +19,13 @@ TEST(LangHandler, AMissStandsForItselfAndIsEnteredOnce) {
     const text::WideChar* wide = handler.GetWideString("Cancel");
     EXPECT_EQ(WideString(wide), KVR_WIDE("Cancel"));
     EXPECT_EQ(handler.GetWideString("Cancel"), wide);
-    EXPECT_EQ(handler.wideTexts.size(), 1u);
+    EXPECT_EQ(handler.texts.wideSize(), 1u);
+    EXPECT_EQ(handler.texts.utf8Size(), 0u);
 
     const char* utf8 = handler.GetUtf8String("Cancel");
     EXPECT_STREQ(utf8, "Cancel");
     EXPECT_EQ(handler.GetUtf8String("Cancel"), utf8);
-    EXPECT_EQ(handler.utf8Texts.size(), 1u);
+    EXPECT_EQ(handler.texts.utf8Size(), 1u);
 }
 
 TEST(LangHandler, KeysMatchOnlyTheSameBytes) {
@@ -66,6 +67,18 @@ TEST(LangHandler, EarlierEntriesAreNeverReplaced) {
     handler.AddText("Help", "Aide");
     EXPECT_EQ(WideString(handler.GetWideString("Help")), KVR_WIDE("Help"));
     EXPECT_STREQ(handler.GetUtf8String("Help"), "Aide");
+    // And the other way round: the UTF-16 text is the file's, not the key.
+    handler.GetUtf8String("Apply");
+    handler.AddText("Apply", "Appliquer");
+    handler.AddText("Apply", "later");
+    EXPECT_STREQ(handler.GetUtf8String("Apply"), "Apply");
+    EXPECT_EQ(WideString(handler.GetWideString("Apply")), KVR_WIDE("Appliquer"));
+    // A text that equals the key it was missed as is the same either way.
+    handler.GetUtf8String("Same");
+    handler.AddText("Same", "Same");
+    EXPECT_EQ(WideString(handler.GetWideString("Same")), KVR_WIDE("Same"));
+    EXPECT_EQ(handler.texts.utf8Size(), 4u);
+    EXPECT_EQ(handler.texts.wideSize(), 4u);
 }
 
 TEST(LangHandler, TextsStayAtTheirAddressWhileTheTablesGrow) {
@@ -94,10 +107,10 @@ TEST(LangHandler, TextsStayAtTheirAddressWhileTheTablesGrow) {
     }
 }
 
-TEST(LangHandler, TablesKeepTheOrderOfUnsignedBytes) {
-    // Keys that differ only beyond their first eight bytes, in a byte at or
-    // above 0x80, or by one beginning the other; and one longer than the
-    // memory the tables take at a time.
+TEST(LangHandler, KeysThatDifferLateOrInHighBytesAreDistinctAndListInByteOrder) {
+    // Keys that differ only beyond their first eight bytes (the hash reads
+    // eight at a time), in a byte at or above 0x80, or by one beginning the
+    // other; and one longer than the memory the tables take at a time.
     std::vector<std::string> keys = {"",
                                      "a",
                                      "ab",
@@ -126,11 +139,11 @@ TEST(LangHandler, TablesKeepTheOrderOfUnsignedBytes) {
     std::sort(keys.begin(), keys.end());  // std::string compares unsigned bytes
     std::vector<std::string> utf8Order;
     std::vector<std::string> wideOrder;
-    for (const auto& entry : handler.utf8Texts) {
-        utf8Order.emplace_back(entry.first.view());
+    for (const auto& entry : handler.texts.utf8Pairs()) {
+        utf8Order.emplace_back(entry.first);
     }
-    for (const auto& entry : handler.wideTexts) {
-        wideOrder.emplace_back(entry.first.view());
+    for (const auto& entry : handler.texts.widePairs()) {
+        wideOrder.emplace_back(entry.first);
     }
     EXPECT_EQ(utf8Order, keys);
     EXPECT_EQ(wideOrder, keys);
@@ -138,7 +151,7 @@ TEST(LangHandler, TablesKeepTheOrderOfUnsignedBytes) {
         EXPECT_EQ(handler.GetUtf8String(key.c_str()), "t " + key);
         EXPECT_EQ(WideString(handler.GetWideString(key.c_str())), text::utf8ToWide("t " + key));
     }
-    EXPECT_EQ(handler.utf8Texts.size(), keys.size());
+    EXPECT_EQ(handler.texts.utf8Size(), keys.size());
 }
 
 TEST(LangHandler, ALongMissIsConvertedWhole) {
@@ -161,7 +174,7 @@ TEST(LangHandler, ANullKeyIsTheEmptyKey) {
     handler.AddText(nullptr, nullptr);
     EXPECT_STREQ(handler.GetUtf8String(nullptr), "");
     EXPECT_EQ(WideString(handler.GetWideString(nullptr)), KVR_WIDE(""));
-    EXPECT_EQ(handler.utf8Texts.count(""), 1u);
+    EXPECT_TRUE(handler.texts.findUtf8(""));
 }
 
 }  // namespace

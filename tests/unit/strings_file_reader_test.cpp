@@ -14,11 +14,11 @@ namespace {
 
 using Table = std::map<std::string, std::string>;
 
-// The pairs of a table, as plain strings.
-Table contents(const LangHandler::Utf8Table& table) {
+// The pairs of the UTF-8 table, as plain strings.
+Table contents(const LangHandler& handler) {
     Table pairs;
-    for (const auto& [key, text] : table) {
-        pairs.emplace(key.view(), text);
+    for (const auto& [key, text] : handler.texts.utf8Pairs()) {
+        pairs.emplace(key, text);
     }
     return pairs;
 }
@@ -32,12 +32,12 @@ protected:
 
     // Checks utf8Texts and that wideTexts holds the same pairs in UTF-16.
     void expectTables(const Table& expected) {
-        EXPECT_EQ(contents(handler.utf8Texts), expected);
-        ASSERT_EQ(handler.wideTexts.size(), expected.size());
+        EXPECT_EQ(contents(handler), expected);
+        ASSERT_EQ(handler.texts.wideSize(), expected.size());
         for (const auto& [key, text] : expected) {
-            auto it = handler.wideTexts.find(std::string_view(key));
-            ASSERT_NE(it, handler.wideTexts.end()) << key;
-            EXPECT_EQ(text::WideView(it->second), text::utf8ToWide(text)) << key;
+            const auto wide = handler.texts.findWide(key);
+            ASSERT_TRUE(wide) << key;
+            EXPECT_EQ(*wide, text::utf8ToWide(text)) << key;
         }
     }
 
@@ -113,7 +113,7 @@ TEST_F(StringsFileReader, ReadsCrLfThatStraddlesAReadBoundary) {
         // Empty records, then a key whose CR is the last byte before the boundary.
         const std::string bytes = std::string(boundary - 3, ';') + "\"a\r\nb\" = \"x\";";
         ASSERT_EQ(fresh.ReadStringsFile(dir.write("straddle.strings", bytes)), 0);
-        EXPECT_EQ(contents(fresh.utf8Texts), (Table{{"a\nb", "x"}})) << "boundary " << boundary;
+        EXPECT_EQ(contents(fresh), (Table{{"a\nb", "x"}})) << "boundary " << boundary;
     }
 }
 
