@@ -15,6 +15,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -92,21 +93,20 @@ int main(int argc, char** argv) {
     }
 
     std::vector<double> times;
-    std::size_t entries = 0;
-    std::uint64_t hash = 0;
+    std::unique_ptr<LangHandler> handler;
     for (int run = 0; run < runs; ++run) {
-        LangHandler handler;
+        handler = std::make_unique<LangHandler>();
         const auto start = std::chrono::steady_clock::now();
-        const int result = handler.ReadStringsFile(file);
+        const int result = handler->ReadStringsFile(file);
         const auto stop = std::chrono::steady_clock::now();
         if (result != 0) {
             std::fprintf(stderr, "kvr_bench_strings: cannot read %s\n", file.c_str());
             return 1;
         }
         times.push_back(std::chrono::duration<double, std::milli>(stop - start).count());
-        entries = handler.texts.utf8Size();
-        hash = digest(handler);
     }
+    const std::size_t entries = handler->texts.utf8Size();
+    const std::uint64_t hash = digest(*handler);
     // The floor: the same bytes read into memory, through the same stdio.
     std::vector<double> byteTimes;
     std::size_t size = 0;

@@ -24,6 +24,10 @@ int LangHandler::ReadStringsFile(const std::string& path) {
     if (!file) {
         return 1;
     }
+    // The index is sized once for the records the file likely holds (a record
+    // of a strings file takes some 40 to 80 bytes) rather than regrown as
+    // they come.
+    texts.reserve(openFileSize(file.get()) / 64);
     // Records are read and parsed where they lie in the reader's buffer; the
     // tables copy what they keep. A record too long for kStringsBufferSize is
     // skipped alone.

@@ -11,13 +11,10 @@ namespace {
 // cannot fit however many pairs it holds.
 constexpr std::size_t kMaxRawRecord = 2 * (kStringsBufferSize - 1) + 1;
 
-// Rewrites each CR LF pair of bytes[0, n) as one LF in place; returns the new
-// length. A CR not followed by LF (also the last byte) stays.
-std::size_t readCrLfAsLf(char* bytes, std::size_t n) {
-    char* cr = static_cast<char*>(std::memchr(bytes, '\r', n));
-    if (cr == nullptr) {
-        return n;
-    }
+// Rewrites each CR LF pair of bytes[0, n) as one LF in place, from the first
+// CR at cr on; returns the new length. A CR not followed by LF (also the last
+// byte) stays.
+std::size_t readCrLfAsLf(char* bytes, std::size_t n, char* cr) {
     char* out = cr;
     const char* in = cr;
     const char* end = bytes + n;
@@ -40,6 +37,7 @@ bool StringsRecordReader::fill() {
     const std::size_t got = std::fread(buffer_.get() + end_, 1, wanted, file_);
     end_ += got;
     bytesRead_ += got;
+    crKnown_ = false;
     if (got < wanted) {
         // fread stops short only at the end of the file or on an error.
         atEnd_ = true;
@@ -64,6 +62,7 @@ StringsRecordReader::Status StringsRecordReader::next(std::string_view& record) 
                 kept = 0;
             }
             std::memmove(buffer, buffer + pos_, kept);
+            crKnown_ = false;
             pos_ = 0;
             end_ = kept;
             scanned = kept;
@@ -81,7 +80,15 @@ StringsRecordReader::Status StringsRecordReader::next(std::string_view& record) 
         if (dropped) {
             return Status::tooLong;
         }
-        const std::size_t length = readCrLfAsLf(buffer + first, last - first);
+        // The next CR is looked for once for as many records as it lies beyond.
+        if (!crKnown_ || nextCr_ < first) {
+            const void* cr = std::memchr(buffer + first, '\r', end_ - first);
+            nextCr_ = cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - buffer) : end_;
+            crKnown_ = true;
+        }
+        const std::size_t length =
+            nextCr_ < last ? readCrLfAsLf(buffer + first, last - first, buffer + nextCr_)
+                           : last - first;
         if (length > kStringsBufferSize - 1) {
             return Status::tooLong;
         }

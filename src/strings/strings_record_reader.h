@@ -52,6 +52,8 @@ private:
     std::size_t pos_ = 0;  // the next record starts here
     std::size_t end_ = 0;  // bytes read into the buffer
     std::size_t bytesRead_ = 0;
+    std::size_t nextCr_ = 0;  // the first CR at or after the last record's start, or end_
+    bool crKnown_ = false;
     bool atEnd_ = false;
     bool error_ = false;
 };

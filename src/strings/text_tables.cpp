@@ -34,12 +34,9 @@ std::uint64_t hashOf(std::string_view bytes) {
         std::memcpy(&word, p, n);
         mixIn(word);
     }
-    h ^= h >> 33;
-    h *= 0xFF51AFD7ED558CCDull;
-    h ^= h >> 33;
-    h *= 0xC4CEB9FE1A85EC53ull;
-    h ^= h >> 33;
-    return h;
+    h ^= h >> 32;
+    h *= 0xD6E8FEB86659FD93ull;
+    return h ^ (h >> 32);
 }
 
 // Lengths are kept in 32 bits, which is more than any text of a dialog or a
@@ -49,6 +46,12 @@ std::uint32_t length32(std::string_view bytes) {
         throw std::length_error("a text of 4 GiB or more cannot be looked up");
     }
     return static_cast<std::uint32_t>(bytes.size());
+}
+
+// At most three quarters of the slots are taken, so a search ends soon at a
+// free one.
+constexpr bool fits(std::size_t entries, std::size_t slots) {
+    return entries <= slots / 4 * 3;
 }
 
 }  // namespace
@@ -82,10 +85,21 @@ TextTables::Entry* TextTables::find(std::string_view key, std::uint64_t hash,
     }
 }
 
-void TextTables::grow() {
-    // At most three quarters of the slots are taken, so a search ends soon at
-    // a free one.
-    std::vector<Slot> old(std::max<std::size_t>(64, slots_.size() * 2), Slot{0, nullptr});
+void TextTables::reserve(std::size_t entries) {
+    std::size_t slots = std::max<std::size_t>(slots_.size(), 64);
+    while (!fits(entries, slots)) {
+        if (slots > slots_.max_size() / 2) {
+            throw std::length_error("too many texts for one table");
+        }
+        slots *= 2;
+    }
+    if (slots != slots_.size()) {
+        rehash(slots);
+    }
+}
+
+void TextTables::rehash(std::size_t slots) {
+    std::vector<Slot> old(slots, Slot{0, nullptr});
     old.swap(slots_);
     const std::size_t mask = slots_.size() - 1;
     for (const Slot& slot : old) {
@@ -108,8 +122,8 @@ TextTables::Entry* TextTables::findOrMake(std::string_view key, std::string_view
     }
     const std::uint32_t keyLength = length32(key);
     const std::uint32_t textLength = length32(text);
-    if ((entries_ + 1) * 4 > slots_.size() * 3) {
-        grow();
+    if (!fits(entries_ + 1, slots_.size())) {
+        reserve(entries_ + 1);
         find(key, hash, at);
     }
     const std::size_t size = sizeof(Entry) + keyLength + 1 + (text.data() ? textLength + 1 : 0);

@@ -49,6 +49,10 @@ public:
     // The UTF-16 text of key, NUL-terminated; a miss enters the key converted.
     const text::WideChar* wide(std::string_view key);
 
+    // Makes room in the index for entries in all, so that entering that many
+    // does not regrow it.
+    void reserve(std::size_t entries);
+
     // What each table holds, without entering anything.
     std::size_t utf8Size() const { return utf8Size_; }
     std::size_t wideSize() const { return wideSize_; }
@@ -74,7 +78,7 @@ private:
     Entry* find(std::string_view key, std::uint64_t hash, std::size_t& at) const;
     // The entry of key, made with the text after it when there is none.
     Entry* findOrMake(std::string_view key, std::string_view text, bool& made);
-    void grow();
+    void rehash(std::size_t slots);
     // The UTF-16 text of an entry that is in that table, converted if need be.
     const text::WideChar* wideOf(Entry& entry);
     // Copies into the arena, NUL-terminated.
