@@ -40,8 +40,12 @@ int LangHandler::ReadStringsFile(const std::string& path) {
         }
         if (const auto pair = parseStringsRecord(record)) {
             // A key or text holding a NUL ends there, as the C strings of
-            // AddText would.
-            texts.add(upToNul(pair->key), upToNul(pair->text));
+            // AddText would; the record is looked at once for any NUL.
+            if (std::memchr(record.data(), '\0', record.size()) == nullptr) {
+                texts.add(pair->key, pair->text);
+            } else {
+                texts.add(upToNul(pair->key), upToNul(pair->text));
+            }
         }
     }
     return reader.unreadable() ? 1 : 0;

@@ -13,16 +13,18 @@ constexpr std::size_t kMaxRawRecord = 2 * (kStringsBufferSize - 1) + 1;
 
 // Rewrites each CR LF pair of bytes[0, n) as one LF in place, from the first
 // CR at cr on; returns the new length. A CR not followed by LF (also the last
-// byte) stays.
+// byte) stays. The bytes between CRs move as runs.
 std::size_t readCrLfAsLf(char* bytes, std::size_t n, char* cr) {
     char* out = cr;
-    const char* in = cr;
-    const char* end = bytes + n;
+    const char* in = cr;  // always at a CR, or the end
+    const char* const end = bytes + n;
     while (in != end) {
-        if (*in == '\r' && in + 1 != end && in[1] == '\n') {
-            ++in;
-        }
-        *out++ = *in++;
+        const char* from = in + 1 != end && in[1] == '\n' ? in + 1 : in;
+        const void* next = std::memchr(in + 1, '\r', static_cast<std::size_t>(end - (in + 1)));
+        const char* to = next ? static_cast<const char*>(next) : end;
+        std::memmove(out, from, static_cast<std::size_t>(to - from));
+        out += to - from;
+        in = to;
     }
     return static_cast<std::size_t>(out - bytes);
 }

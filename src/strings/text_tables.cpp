@@ -13,26 +13,45 @@ namespace {
 // Marks a UTF-16 text not converted yet: it is the entry's UTF-8 text.
 const text::WideChar kNotConverted[1] = {0};
 
+std::uint64_t load64(const char* p) {
+    std::uint64_t word;
+    std::memcpy(&word, p, 8);
+    return word;
+}
+
+std::uint64_t load32(const char* p) {
+    std::uint32_t word;
+    std::memcpy(&word, p, 4);
+    return word;
+}
+
 // A 64-bit hash of bytes, eight at a time, with a final mix so that the low
-// bits, which pick the slot, depend on every byte.
+// bits, which pick the slot, depend on every byte. The last word of a key of
+// eight bytes or more overlaps the one before; a shorter key is read in two
+// overlapping halves or byte by byte. With the length mixed in first, every
+// byte counts and no read goes past the key.
 std::uint64_t hashOf(std::string_view bytes) {
     constexpr std::uint64_t k = 0x9E3779B97F4A7C15ull;
-    std::uint64_t h = bytes.size() * k;
     const char* p = bytes.data();
-    std::size_t n = bytes.size();
+    const std::size_t n = bytes.size();
+    std::uint64_t h = n * k;
     const auto mixIn = [&h](std::uint64_t word) {
         h = (h ^ word) * k;
         h ^= h >> 29;
     };
-    for (; n >= 8; p += 8, n -= 8) {
-        std::uint64_t word;
-        std::memcpy(&word, p, 8);
-        mixIn(word);
-    }
-    if (n != 0) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, p, n);
-        mixIn(word);
+    if (n >= 8) {
+        const char* last = p + n - 8;
+        for (; p < last; p += 8) {
+            mixIn(load64(p));
+        }
+        mixIn(load64(last));
+    } else if (n >= 4) {
+        mixIn(load32(p) | load32(p + n - 4) << 32);
+    } else if (n != 0) {
+        const auto byte = [p](std::size_t i) {
+            return std::uint64_t(static_cast<unsigned char>(p[i]));
+        };
+        mixIn(byte(0) | byte(n / 2) << 8 | byte(n - 1) << 16);
     }
     h ^= h >> 32;
     h *= 0xD6E8FEB86659FD93ull;
