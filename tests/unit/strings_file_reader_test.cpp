@@ -117,6 +117,37 @@ TEST_F(StringsFileReader, ReadsCrLfThatStraddlesAReadBoundary) {
     }
 }
 
+TEST_F(StringsFileReader, RecordsCutByTheEndOfAReadBlockAreReadWhole) {
+    // The longest records that fit: 2,041 bytes of which CR LF pairs make
+    // 1,023 (a key and a text of line feeds), 1,023 plain bytes; and one just
+    // too long. Each is cut by the 64 KiB mark at several places, the last
+    // with the whole record before it; the records after them are read.
+    const std::size_t pairs = kStringsBufferSize - 1 - 6;
+    std::string crLfs = "\"\r\n\"=\"";
+    for (std::size_t i = 0; i < pairs; ++i) {
+        crLfs += "\r\n";
+    }
+    crLfs += "\"";
+    const std::string plain = "\"plain\" = \"" + std::string(kStringsBufferSize - 14, 'p') + "\"";
+    const std::string tooLong = "\"long\" = \"" + std::string(kStringsBufferSize - 11, 'x') + "\"";
+    const std::string* const records[] = {&crLfs, &plain, &tooLong};
+    for (const std::string* record : records) {
+        for (std::size_t before : {std::size_t{1}, std::size_t{511}, std::size_t{1023},
+                                   std::size_t{1024}, record->size()}) {
+            LangHandler fresh;
+            const std::string bytes =
+                std::string(65536 - before, ';') + *record + ";\"after\" = \"2\"";
+            ASSERT_EQ(fresh.ReadStringsFile(dir.write("cut.strings", bytes)), 0);
+            const std::size_t kept = record == &tooLong ? 1 : 2;
+            EXPECT_EQ(fresh.texts.utf8Size(), kept) << record->size() << " " << before;
+            EXPECT_EQ(fresh.GetUtf8String("after"), std::string("2"));
+        }
+    }
+    ASSERT_EQ(read(crLfs + ";" + plain), 0);
+    expectTables({{"\n", std::string(pairs, '\n')},
+                  {"plain", std::string(kStringsBufferSize - 14, 'p')}});
+}
+
 TEST_F(StringsFileReader, FilesWithoutPairsLeaveTheTablesEmpty) {
     EXPECT_EQ(read(""), 0);
     EXPECT_EQ(read(";;;\n;"), 0);
