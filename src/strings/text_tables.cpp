@@ -67,10 +67,9 @@ std::uint32_t length32(std::string_view bytes) {
     return static_cast<std::uint32_t>(bytes.size());
 }
 
-// At most three quarters of the slots are taken, so a search ends soon at a
-// free one.
+// At most half the slots are taken, so a search ends soon at a free one.
 constexpr bool fits(std::size_t entries, std::size_t slots) {
-    return entries <= slots / 4 * 3;
+    return entries <= slots / 2;
 }
 
 }  // namespace
@@ -82,6 +81,7 @@ struct TextTables::Entry {
     const text::WideChar* wide = nullptr;  // null: not in the UTF-16 table
     std::uint32_t keyLength = 0;
     std::uint32_t utf8Length = 0;
+    std::uint32_t hash = 0;  // the key's hash, its low 32 bits
 
     std::string_view key() const { return {reinterpret_cast<const char*>(this + 1), keyLength}; }
     std::string_view utf8Text() const { return {utf8, utf8Length}; }
@@ -94,12 +94,12 @@ TextTables::Entry* TextTables::find(std::string_view key, std::uint64_t hash,
     }
     const std::size_t mask = slots_.size() - 1;
     for (at = hash & mask;; at = (at + 1) & mask) {
-        const Slot& slot = slots_[at];
-        if (slot.entry == nullptr) {
+        Entry* entry = slots_[at];
+        if (entry == nullptr) {
             return nullptr;
         }
-        if (slot.hash == hash && slot.entry->key() == key) {
-            return slot.entry;
+        if (entry->hash == static_cast<std::uint32_t>(hash) && entry->key() == key) {
+            return entry;
         }
     }
 }
@@ -118,16 +118,16 @@ void TextTables::reserve(std::size_t entries) {
 }
 
 void TextTables::rehash(std::size_t slots) {
-    std::vector<Slot> old(slots, Slot{0, nullptr});
+    std::vector<Slot> old(slots, nullptr);
     old.swap(slots_);
     const std::size_t mask = slots_.size() - 1;
-    for (const Slot& slot : old) {
-        if (slot.entry != nullptr) {
-            std::size_t at = slot.hash & mask;
-            while (slots_[at].entry != nullptr) {
+    for (Entry* entry : old) {
+        if (entry != nullptr) {
+            std::size_t at = entry->hash & mask;
+            while (slots_[at] != nullptr) {
                 at = (at + 1) & mask;
             }
-            slots_[at] = slot;
+            slots_[at] = entry;
         }
     }
 }
@@ -161,7 +161,8 @@ TextTables::Entry* TextTables::findOrMake(std::string_view key, std::string_view
         entry->utf8 = textBytes;
         entry->utf8Length = textLength;
     }
-    slots_[at] = Slot{hash, entry};
+    entry->hash = static_cast<std::uint32_t>(hash);
+    slots_[at] = entry;
     ++entries_;
     made = true;
     return entry;
@@ -262,9 +263,9 @@ std::optional<text::WideView> TextTables::findWide(std::string_view key) {
 std::vector<TextTables::Entry*> TextTables::entriesInKeyOrder() const {
     std::vector<Entry*> entries;
     entries.reserve(entries_);
-    for (const Slot& slot : slots_) {
-        if (slot.entry != nullptr) {
-            entries.push_back(slot.entry);
+    for (Entry* entry : slots_) {
+        if (entry != nullptr) {
+            entries.push_back(entry);
         }
     }
     // string_view compares as unsigned bytes.

@@ -4,9 +4,12 @@
 // The tables were ordered maps: two tree inserts per record of the strings
 // file, a walk of about fourteen nodes per lookup at 10,000 entries, each a
 // likely cache miss. Nothing needs the order, so a key is now looked up in an
-// open-addressing index whose slots hold the key's hash beside a pointer to
-// its entry; a hit usually touches one slot and one entry, and the entry holds
-// the key's bytes and, after them, the UTF-8 text that came with it.
+// open-addressing index of pointers to entries, at most half full so that a
+// search meets a free slot soon; a hit usually touches one slot and one entry,
+// and the entry holds the key's hash, its bytes and, after them, the UTF-8
+// text that came with it. (Slots that held the hash beside the pointer needed
+// a fuller index to fit the same memory, and late entries then sat at the end
+// of long runs: slower than the pointer alone.)
 //
 // One entry serves both tables: it records whether each table holds the key,
 // and with which text. The tables still grow apart as they always did: a miss
@@ -69,10 +72,7 @@ public:
 
 private:
     struct Entry;
-    struct Slot {
-        std::uint64_t hash;
-        Entry* entry;  // null: the slot is free
-    };
+    using Slot = Entry*;  // null: the slot is free
 
     // The entry of key, or null; at is the slot where it is or would go.
     Entry* find(std::string_view key, std::uint64_t hash, std::size_t& at) const;
