@@ -9,8 +9,9 @@ namespace kvr::entry {
 
 rb::Value GetString(rb::Value, rb::Value key) {
     // The key is the String's bytes up to its first NUL; anything but a String
-    // gets the interpreter's TypeError.
-    return rb::newString(strings::langHandler().GetUtf8String(rb::stringBytes(key).view()));
+    // gets the interpreter's TypeError. The tables' texts hold no NUL.
+    return rb::newStringWithoutNul(
+        strings::langHandler().GetUtf8String(rb::stringBytes(key).view()));
 }
 
 }  // namespace kvr::entry
