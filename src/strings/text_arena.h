@@ -13,9 +13,11 @@ namespace kvr::strings {
 
 class TextArena {
 public:
-    // Chunks are of one modest size, so that a late allocation (a miss entered
-    // long after loading) adds at most one more chunk, and the C runtime can
-    // hand the same memory out again once a handler is gone.
+    // Chunks grow from a small first one, so that a file of a few dozen texts
+    // takes a few KiB, to one modest size, so that a late allocation (a miss
+    // entered long after loading) adds at most one more chunk, and the C
+    // runtime can hand the same memory out again once a handler is gone.
+    static constexpr std::size_t kFirstChunkSize = 4 * 1024;
     static constexpr std::size_t kChunkSize = 64 * 1024;
 
     TextArena() = default;

@@ -58,8 +58,8 @@ std::uint64_t hashOf(std::string_view bytes) {
     return h ^ (h >> 32);
 }
 
-// Lengths are kept in 32 bits, which is more than any text of a dialog or a
-// strings file needs; a longer key from a caller is refused.
+// A key's length is kept in 32 bits, which is more than any text of a dialog or
+// a strings file needs; a longer key from a caller is refused.
 std::uint32_t length32(std::string_view bytes) {
     if (bytes.size() > std::numeric_limits<std::uint32_t>::max()) {
         throw std::length_error("a text of 4 GiB or more cannot be looked up");
@@ -80,11 +80,12 @@ struct TextTables::Entry {
     const char* utf8 = nullptr;            // null: not in the UTF-8 table
     const text::WideChar* wide = nullptr;  // null: not in the UTF-16 table
     std::uint32_t keyLength = 0;
-    std::uint32_t utf8Length = 0;
     std::uint32_t hash = 0;  // the key's hash, its low 32 bits
 
     std::string_view key() const { return {reinterpret_cast<const char*>(this + 1), keyLength}; }
-    std::string_view utf8Text() const { return {utf8, utf8Length}; }
+    // Measured when asked for: a text is short, and a length here would make
+    // every entry a quarter larger.
+    std::string_view utf8Text() const { return utf8; }
 };
 
 TextTables::Entry* TextTables::find(std::string_view key, std::uint64_t hash,
@@ -140,7 +141,7 @@ TextTables::Entry* TextTables::findOrMake(std::string_view key, std::string_view
         return entry;
     }
     const std::uint32_t keyLength = length32(key);
-    const std::uint32_t textLength = length32(text);
+    const std::size_t textLength = text.size();
     if (!fits(entries_ + 1, slots_.size())) {
         reserve(entries_ + 1);
         find(key, hash, at);
@@ -159,7 +160,6 @@ TextTables::Entry* TextTables::findOrMake(std::string_view key, std::string_view
         std::memcpy(textBytes, text.data(), textLength);
         textBytes[textLength] = '\0';
         entry->utf8 = textBytes;
-        entry->utf8Length = textLength;
     }
     entry->hash = static_cast<std::uint32_t>(hash);
     slots_[at] = entry;
@@ -207,7 +207,6 @@ void TextTables::add(std::string_view key, std::string_view text) {
         return;
     }
     if (entry->utf8 == nullptr) {
-        entry->utf8Length = length32(text);
         entry->utf8 = copy(text);
         ++utf8Size_;
     }
@@ -226,7 +225,6 @@ std::string_view TextTables::utf8(std::string_view key) {
         // A miss stands for itself: the entry's own copy of the key, so that a
         // caller never holds on to its argument's bytes.
         entry->utf8 = entry->key().data();
-        entry->utf8Length = entry->keyLength;
         ++utf8Size_;
     }
     return entry->utf8Text();

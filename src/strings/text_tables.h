@@ -37,6 +37,8 @@
 
 namespace kvr::strings {
 
+// Keys and texts hold no NUL (the language handler cuts them at the first), so
+// a text's end is its NUL.
 class TextTables {
 public:
     TextTables() = default;
