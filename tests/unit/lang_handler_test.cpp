@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -152,6 +153,58 @@ TEST(LangHandler, KeysThatDifferLateOrInHighBytesAreDistinctAndListInByteOrder) 
         EXPECT_EQ(WideString(handler.GetWideString(key.c_str())), text::utf8ToWide("t " + key));
     }
     EXPECT_EQ(handler.texts.utf8Size(), keys.size());
+}
+
+TEST(LangHandler, AgreesWithTwoMapsOverManyRandomAddsAndLookups) {
+    // Both tables against plain maps that do what the handler promises, over
+    // enough keys that the index grows several times, with pointers taken
+    // early checked again at the end.
+    std::mt19937 random(17);
+    std::map<std::string, std::string> utf8Model;
+    std::map<std::string, std::string> wideModel;  // the UTF-8 text each UTF-16 text comes from
+    std::map<std::string, const char*> utf8Seen;
+    std::map<std::string, const text::WideChar*> wideSeen;
+    LangHandler handler;
+    const auto key = [&random] {
+        const unsigned n = random() % 6000;
+        // Shapes that share long prefixes, differ past eight bytes, or are short.
+        return n % 3 == 0   ? "Text " + std::to_string(n) + ": the same long tail"
+               : n % 3 == 1 ? std::string(n % 9, 'k') + std::to_string(n)
+                            : std::to_string(n);
+    };
+    for (int step = 0; step < 40000; ++step) {
+        const std::string k = key();
+        switch (random() % 3) {
+            case 0: {
+                const std::string t = "t" + std::to_string(step);
+                handler.AddText(k.c_str(), t.c_str());
+                utf8Model.emplace(k, t);
+                wideModel.emplace(k, t);
+                break;
+            }
+            case 1: {
+                const char* got = handler.GetUtf8String(k.c_str());
+                ASSERT_EQ(got, utf8Model.emplace(k, k).first->second) << k;
+                ASSERT_EQ(utf8Seen.emplace(k, got).first->second, got) << k;
+                break;
+            }
+            default: {
+                const text::WideChar* got = handler.GetWideString(k.c_str());
+                ASSERT_EQ(WideString(got), text::utf8ToWide(wideModel.emplace(k, k).first->second))
+                    << k;
+                ASSERT_EQ(wideSeen.emplace(k, got).first->second, got) << k;
+            }
+        }
+    }
+    EXPECT_EQ(handler.texts.utf8Size(), utf8Model.size());
+    EXPECT_EQ(handler.texts.wideSize(), wideModel.size());
+    for (const auto& [k, pointer] : utf8Seen) {
+        EXPECT_EQ(handler.GetUtf8String(k.c_str()), pointer);
+        EXPECT_EQ(std::string(pointer), utf8Model.at(k));
+    }
+    for (const auto& [k, pointer] : wideSeen) {
+        EXPECT_EQ(handler.GetWideString(k.c_str()), pointer);
+    }
 }
 
 TEST(LangHandler, ALongMissIsConvertedWhole) {
