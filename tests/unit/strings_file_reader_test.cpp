@@ -13,6 +13,7 @@ namespace kvr::strings {
 namespace {
 
 using Table = std::map<std::string, std::string>;
+using text::WideString;
 
 // The pairs of the UTF-8 table, as plain strings.
 Table contents(const LangHandler& handler) {
@@ -51,12 +52,18 @@ TEST_F(StringsFileReader, ReadsRecordsBetweenCommentsAndTheLastOneWithoutSemicol
                    "\"Cancel\" = \"Annuler\";\n"
                    "\"Angle:\" = \"Angle\xC2\xA0:\"; // trailing comment\n"
                    "\n\"\xC2\xB0\" = \"deg\";;;\n"
+                   "\"Bad\" = \"\xFF\xC3(\xF0\x9F\x98\x80\";\n"
                    "\"OK\" = \"D'accord\"\n"),
               0);
+    // Each UTF-16 text, converted on its first lookup, is what converting the
+    // file's text would give, invalid bytes and a character beyond U+FFFF too.
     expectTables({{"Cancel", "Annuler"},
                   {"Angle:", "Angle\xC2\xA0:"},
                   {"\xC2\xB0", "deg"},
+                  {"Bad", "\xFF\xC3(\xF0\x9F\x98\x80"},
                   {"OK", "D'accord"}});
+    EXPECT_EQ(WideString(handler.GetWideString("Bad")),
+              (WideString{0xFFFD, 0xFFFD, '(', 0xD83D, 0xDE00}));
 }
 
 TEST_F(StringsFileReader, SkipsBrokenRecordsAndGoesOn) {
@@ -144,8 +151,8 @@ TEST_F(StringsFileReader, RecordsCutByTheEndOfAReadBlockAreReadWhole) {
         }
     }
     ASSERT_EQ(read(crLfs + ";" + plain), 0);
-    expectTables({{"\n", std::string(pairs, '\n')},
-                  {"plain", std::string(kStringsBufferSize - 14, 'p')}});
+    expectTables(
+        {{"\n", std::string(pairs, '\n')}, {"plain", std::string(kStringsBufferSize - 14, 'p')}});
 }
 
 TEST_F(StringsFileReader, FilesWithoutPairsLeaveTheTablesEmpty) {
