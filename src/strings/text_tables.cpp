@@ -25,12 +25,12 @@ std::uint64_t load32(const char* p) {
     return word;
 }
 
-// A 64-bit hash of bytes, eight at a time, with a final mix so that the low
-// bits, which pick the slot, depend on every byte. The last word of a key of
+// A 32-bit hash of bytes, mixed eight at a time in 64 bits, with a final mix so
+// that the low bits, which pick the slot, depend on every byte. The last word of a key of
 // eight bytes or more overlaps the one before; a shorter key is read in two
 // overlapping halves or byte by byte. With the length mixed in first, every
 // byte counts and no read goes past the key.
-std::uint64_t hashOf(std::string_view bytes) {
+std::uint32_t hashOf(std::string_view bytes) {
     constexpr std::uint64_t k = 0x9E3779B97F4A7C15ull;
     const char* p = bytes.data();
     const std::size_t n = bytes.size();
@@ -55,7 +55,7 @@ std::uint64_t hashOf(std::string_view bytes) {
     }
     h ^= h >> 32;
     h *= 0xD6E8FEB86659FD93ull;
-    return h ^ (h >> 32);
+    return static_cast<std::uint32_t>(h ^ (h >> 32));
 }
 
 // A key's length is kept in 32 bits, which is more than any text of a dialog or
@@ -80,7 +80,7 @@ struct TextTables::Entry {
     const char* utf8 = nullptr;            // null: not in the UTF-8 table
     const text::WideChar* wide = nullptr;  // null: not in the UTF-16 table
     std::uint32_t keyLength = 0;
-    std::uint32_t hash = 0;  // the key's hash, its low 32 bits
+    std::uint32_t hash = 0;  // the key's hash, which picks its slot
 
     std::string_view key() const { return {reinterpret_cast<const char*>(this + 1), keyLength}; }
     // Measured when asked for: a text is short, and a length here would make
@@ -88,7 +88,7 @@ struct TextTables::Entry {
     std::string_view utf8Text() const { return utf8; }
 };
 
-TextTables::Entry* TextTables::find(std::string_view key, std::uint64_t hash,
+TextTables::Entry* TextTables::find(std::string_view key, std::uint32_t hash,
                                     std::size_t& at) const {
     if (slots_.empty()) {
         return nullptr;
@@ -99,7 +99,7 @@ TextTables::Entry* TextTables::find(std::string_view key, std::uint64_t hash,
         if (entry == nullptr) {
             return nullptr;
         }
-        if (entry->hash == static_cast<std::uint32_t>(hash) && entry->key() == key) {
+        if (entry->hash == hash && entry->key() == key) {
             return entry;
         }
     }
@@ -134,7 +134,7 @@ void TextTables::rehash(std::size_t slots) {
 }
 
 TextTables::Entry* TextTables::findOrMake(std::string_view key, std::string_view text, bool& made) {
-    const std::uint64_t hash = hashOf(key);
+    const std::uint32_t hash = hashOf(key);
     std::size_t at = 0;
     if (Entry* entry = find(key, hash, at)) {
         made = false;
@@ -161,7 +161,7 @@ TextTables::Entry* TextTables::findOrMake(std::string_view key, std::string_view
         textBytes[textLength] = '\0';
         entry->utf8 = textBytes;
     }
-    entry->hash = static_cast<std::uint32_t>(hash);
+    entry->hash = hash;
     slots_[at] = entry;
     ++entries_;
     made = true;

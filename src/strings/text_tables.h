@@ -77,7 +77,7 @@ private:
     using Slot = Entry*;  // null: the slot is free
 
     // The entry of key, or null; at is the slot where it is or would go.
-    Entry* find(std::string_view key, std::uint64_t hash, std::size_t& at) const;
+    Entry* find(std::string_view key, std::uint32_t hash, std::size_t& at) const;
     // The entry of key, made with the text after it when there is none.
     Entry* findOrMake(std::string_view key, std::string_view text, bool& made);
     void rehash(std::size_t slots);
