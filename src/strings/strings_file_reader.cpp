@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "strings/lang_handler.h"
@@ -26,8 +28,12 @@ int LangHandler::ReadStringsFile(const std::string& path) {
     }
     // The index is sized once for the records the file likely holds (a record
     // of a strings file takes some 40 to 80 bytes) rather than regrown as
-    // they come.
-    texts.reserve(openFileSize(file.get()) / 64);
+    // they come; only up to a bound, so that the size a file claims (a sparse
+    // file of zeros, say) never makes the module take memory it has not read
+    // texts for. A larger file regrows the index past it as records come.
+    constexpr std::uint64_t kMostReserved = 1 << 16;
+    texts.reserve(static_cast<std::size_t>(
+        std::min<std::uint64_t>(openFileSize(file.get()) / 64, kMostReserved)));
     // Records are read and parsed where they lie in the reader's buffer; the
     // tables copy what they keep. A record too long for kStringsBufferSize is
     // skipped alone.

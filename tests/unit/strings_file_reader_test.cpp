@@ -155,6 +155,16 @@ TEST_F(StringsFileReader, RecordsCutByTheEndOfAReadBlockAreReadWhole) {
         {{"\n", std::string(pairs, '\n')}, {"plain", std::string(kStringsBufferSize - 14, 'p')}});
 }
 
+TEST_F(StringsFileReader, AFileOfManyBytesButFewTextsTakesLittleMemory) {
+    // 256 MiB, nearly all of it a hole of zeros after one pair: the tables
+    // hold that pair, not room for the millions of records the size suggests.
+    const std::string path = dir.write("sparse.strings", "\"OK\" = \"Oui\";");
+    std::filesystem::resize_file(path, std::uintmax_t{256} << 20);
+    ASSERT_EQ(handler.ReadStringsFile(path), 0);
+    expectTables({{"OK", "Oui"}});
+    EXPECT_LT(handler.texts.bytesHeld(), std::size_t{2} << 20);
+}
+
 TEST_F(StringsFileReader, FilesWithoutPairsLeaveTheTablesEmpty) {
     EXPECT_EQ(read(""), 0);
     EXPECT_EQ(read(";;;\n;"), 0);
