@@ -31,7 +31,7 @@ DIALOGS = [
 ].freeze
 
 so = ARGV.fetch(0) { abort "usage: ruby dialog_bench.rb MODULE.so [ROUNDS]" }
-rounds = Integer(ARGV.fetch(1, "15"))
+rounds = Integer(ARGV.fetch(1, "21"))
 require File.expand_path(so)
 
 # Seconds from the call until the dialog is idle and painted; the dialog is
@@ -51,14 +51,18 @@ end
 
 def median(values) = values.sort[values.size / 2]
 
+# Each round shows the module's dialog and then the plain one; the ratio is
+# the median of the rounds' ratios, so that a change of load between rounds
+# (other programs on a shared machine) cancels out within each pair.
 DIALOGS.each do |method, args, template|
   ours = []
   plain = []
-  rounds.times do # alternating, so that a change of load weighs on both
+  rounds.times do
     ours << module_dialog_seconds(method, args.call)
     plain << KVRGUITest.plain_dialog_seconds(template)
   end
   abort "#{method}: dialogs left open or failed" unless KVRGUITest.unhandled.zero? && KVRGUITest.native_failures.zero?
+  ratios = ours.zip(plain).map { |a, b| a / b }
   printf("dialog: %s template=%d kvrgui_ms=%.2f plain_ms=%.2f kvrgui_over_plain=%.2f\n",
-         method, template, median(ours) * 1000, median(plain) * 1000, median(ours) / median(plain))
+         method, template, median(ours) * 1000, median(plain) * 1000, median(ratios))
 end

@@ -4,7 +4,10 @@
 # through a host stand-in, the Hash is read from the same file by the
 # plain-Ruby reader. One table size per interpreter, since the module reads
 # its file once.
+# It also prints the memory a Ruby Hash of the same translations takes: the
+# growth of ObjectSpace.memsize_of_all while the plain-Ruby reader builds it.
 #   ruby bench/get_string_bench.rb MODULE.so STRINGS_FILE
+require "objspace"
 require_relative "plain_strings_reader"
 
 module Sketchup
@@ -16,6 +19,12 @@ module Sketchup
 end
 
 so, file = ARGV
+GC.start
+before = ObjectSpace.memsize_of_all
+held = read_strings(file).first
+GC.start
+puts format("memory: entries=%d hash_bytes=%d", held.size, ObjectSpace.memsize_of_all - before)
+held = nil
 Sketchup.strings_file = File.expand_path(file)
 require File.expand_path(so)
 

@@ -9,9 +9,10 @@ namespace kvr::entry {
 
 rb::Value GetString(rb::Value, rb::Value key) {
     // The key is the String's bytes up to its first NUL; anything but a String
-    // gets a TypeError.
+    // gets a TypeError. The tables' texts hold no NUL.
     rb::expectString(key, "the key of GetString");
-    return rb::newString(strings::langHandler().GetUtf8String(rb::stringBytes(key).view()));
+    return rb::newStringWithoutNul(
+        strings::langHandler().GetUtf8String(rb::stringBytes(key).view()));
 }
 
 }  // namespace kvr::entry

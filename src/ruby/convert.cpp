@@ -106,15 +106,18 @@ long toLong(Value v, std::string_view subject) {
 }
 
 Value newString(std::string_view utf8) {
-    std::size_t n = bytesUpToNul(utf8.data(), utf8.size()).size;
-    return protect([&utf8, n] {
+    return newStringWithoutNul(utf8.substr(0, bytesUpToNul(utf8.data(), utf8.size()).size));
+}
+
+Value newStringWithoutNul(std::string_view utf8) {
+    return protect([&utf8] {
 #if defined(KVR_RUBY18)
-        return rb_str_new(utf8.data(), static_cast<long>(n));
+        return rb_str_new(utf8.data(), static_cast<long>(utf8.size()));
 #else
         // A new String has no encoding to replace: its tag is set directly,
         // which is what rb_utf8_str_new does after several checks.
         static const int utf8Index = rb_utf8_encindex();
-        VALUE str = rb_str_new(utf8.data(), static_cast<long>(n));
+        VALUE str = rb_str_new(utf8.data(), static_cast<long>(utf8.size()));
         RB_ENCODING_SET_INLINED(str, utf8Index);
         return str;
 #endif

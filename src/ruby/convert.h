@@ -59,6 +59,9 @@ long toLong(Value v, std::string_view subject = "the value");
 // UTF-8 where the interpreter has encodings.
 Value newString(std::string_view utf8);
 Value newString(const char* nulTerminatedUtf8);
+// The same for bytes known to hold no NUL (a text of the language handler's
+// tables), which are then not looked through again.
+Value newStringWithoutNul(std::string_view utf8);
 
 // A Ruby Integer.
 Value integer(long n);

@@ -5,24 +5,16 @@
 // library is unloaded.
 #pragma once
 
-#include <map>
 #include <string>
 #include <string_view>
 
-#include "strings/table_key.h"
-#include "strings/text_arena.h"
+#include "strings/text_tables.h"
 #include "text/wide_string.h"
 
 namespace kvr::strings {
 
 class LangHandler {
 public:
-    // Keys compare byte by byte as unsigned bytes (table_key.h). The order is
-    // transparent: a lookup uses the caller's bytes uncopied.
-    using Utf8Table = std::pmr::map<TableKey, std::pmr::string, KeyOrder>;
-    using WideText = std::pmr::basic_string<text::WideChar>;
-    using WideTable = std::pmr::map<TableKey, WideText, KeyOrder>;
-
     LangHandler() = default;
     LangHandler(const LangHandler&) = delete;
     LangHandler& operator=(const LangHandler&) = delete;
@@ -48,16 +40,8 @@ public:
     // could not be opened.
     int ReadStringsFile(const std::string& path);
 
-private:
-    // Every node, key and text of a table lives in its arena, so that the
-    // entries a search of one table touches lie close together. Declared
-    // before the tables, so that they outlive them.
-    TextArena utf8Arena_;
-    TextArena wideArena_;
-
-public:
-    Utf8Table utf8Texts{&utf8Arena_};
-    WideTable wideTexts{&wideArena_};
+    // Both tables (text_tables.h): keys match only the same bytes.
+    TextTables texts;
 };
 
 // The module's one language handler (a static object of the library).

@@ -6,6 +6,7 @@
 #endif
 #include <fcntl.h>
 #include <io.h>
+#include <sys/stat.h>
 #include <windows.h>
 
 #include "text/wide_string.h"
@@ -91,6 +92,21 @@ FilePtr openStringsFile(const std::string& path) {
         return nullptr;
     }
     return openRegularFile(path);
+}
+
+std::uint64_t openFileSize(std::FILE* file) {
+#if defined(_WIN32)
+    struct _stati64 status {};
+    if (_fstati64(_fileno(file), &status) != 0 || status.st_size < 0) {
+        return 0;
+    }
+#else
+    struct stat status {};
+    if (::fstat(::fileno(file), &status) != 0 || status.st_size < 0) {
+        return 0;
+    }
+#endif
+    return static_cast<std::uint64_t>(status.st_size);
 }
 
 }  // namespace kvr::strings

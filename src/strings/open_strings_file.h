@@ -1,6 +1,7 @@
 // Opens a strings file for reading, by a path given as UTF-8 bytes.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -20,5 +21,8 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 // without end or read nothing, and counts as not found. Null when it cannot be
 // opened or is no regular file.
 FilePtr openStringsFile(const std::string& path);
+
+// The size in bytes of an open file, 0 when it cannot be told.
+std::uint64_t openFileSize(std::FILE* file);
 
 }  // namespace kvr::strings

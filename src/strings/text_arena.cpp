@@ -5,15 +5,18 @@
 
 namespace kvr::strings {
 
-void* TextArena::do_allocate(std::size_t bytes, std::size_t alignment) {
+void* TextArena::allocate(std::size_t bytes, std::size_t alignment) {
     void* at = next_;
     if (next_ == nullptr || std::align(alignment, bytes, at, left_) == nullptr) {
-        // A request larger than a chunk (a very long text) gets a chunk of its
-        // own size; what was left of the current chunk is given up.
-        const std::size_t size = std::max(kChunkSize, bytes + alignment);
+        // Each chunk is as large as all before it, within bounds; a request
+        // larger than that (a very long text) gets a chunk of its own size.
+        // What was left of the current chunk is given up.
+        const std::size_t step = std::min(kChunkSize, std::max(kFirstChunkSize, held_));
+        const std::size_t size = std::max(step, bytes + alignment);
         std::unique_ptr<std::byte[]> chunk(new std::byte[size]);  // left uninitialised
         at = chunk.get();
         chunks_.push_back(std::move(chunk));
+        held_ += size;
         left_ = size;
         std::align(alignment, bytes, at, left_);
     }

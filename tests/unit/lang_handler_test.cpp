@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -19,12 +20,13 @@ TEST(LangHandler, AMissStandsForItselfAndIsEnteredOnce) {
     const text::WideChar* wide = handler.GetWideString("Cancel");
     EXPECT_EQ(WideString(wide), KVR_WIDE("Cancel"));
     EXPECT_EQ(handler.GetWideString("Cancel"), wide);
-    EXPECT_EQ(handler.wideTexts.size(), 1u);
+    EXPECT_EQ(handler.texts.wideSize(), 1u);
+    EXPECT_EQ(handler.texts.utf8Size(), 0u);
 
     const char* utf8 = handler.GetUtf8String("Cancel");
     EXPECT_STREQ(utf8, "Cancel");
     EXPECT_EQ(handler.GetUtf8String("Cancel"), utf8);
-    EXPECT_EQ(handler.utf8Texts.size(), 1u);
+    EXPECT_EQ(handler.texts.utf8Size(), 1u);
 }
 
 TEST(LangHandler, KeysMatchOnlyTheSameBytes) {
@@ -66,6 +68,18 @@ TEST(LangHandler, EarlierEntriesAreNeverReplaced) {
     handler.AddText("Help", "Aide");
     EXPECT_EQ(WideString(handler.GetWideString("Help")), KVR_WIDE("Help"));
     EXPECT_STREQ(handler.GetUtf8String("Help"), "Aide");
+    // And the other way round: the UTF-16 text is the file's, not the key.
+    handler.GetUtf8String("Apply");
+    handler.AddText("Apply", "Appliquer");
+    handler.AddText("Apply", "later");
+    EXPECT_STREQ(handler.GetUtf8String("Apply"), "Apply");
+    EXPECT_EQ(WideString(handler.GetWideString("Apply")), KVR_WIDE("Appliquer"));
+    // A text that equals the key it was missed as is the same either way.
+    handler.GetUtf8String("Same");
+    handler.AddText("Same", "Same");
+    EXPECT_EQ(WideString(handler.GetWideString("Same")), KVR_WIDE("Same"));
+    EXPECT_EQ(handler.texts.utf8Size(), 4u);
+    EXPECT_EQ(handler.texts.wideSize(), 4u);
 }
 
 TEST(LangHandler, TextsStayAtTheirAddressWhileTheTablesGrow) {
@@ -94,10 +108,10 @@ TEST(LangHandler, TextsStayAtTheirAddressWhileTheTablesGrow) {
     }
 }
 
-TEST(LangHandler, TablesKeepTheOrderOfUnsignedBytes) {
-    // Keys that differ only beyond their first eight bytes, in a byte at or
-    // above 0x80, or by one beginning the other; and one longer than the
-    // memory the tables take at a time.
+TEST(LangHandler, KeysThatDifferLateOrInHighBytesAreDistinctAndListInByteOrder) {
+    // Keys that differ only beyond their first eight bytes (the hash reads
+    // eight at a time), in a byte at or above 0x80, or by one beginning the
+    // other; and one longer than the memory the tables take at a time.
     std::vector<std::string> keys = {"",
                                      "a",
                                      "ab",
@@ -126,11 +140,11 @@ TEST(LangHandler, TablesKeepTheOrderOfUnsignedBytes) {
     std::sort(keys.begin(), keys.end());  // std::string compares unsigned bytes
     std::vector<std::string> utf8Order;
     std::vector<std::string> wideOrder;
-    for (const auto& entry : handler.utf8Texts) {
-        utf8Order.emplace_back(entry.first.view());
+    for (const auto& entry : handler.texts.utf8Pairs()) {
+        utf8Order.emplace_back(entry.first);
     }
-    for (const auto& entry : handler.wideTexts) {
-        wideOrder.emplace_back(entry.first.view());
+    for (const auto& entry : handler.texts.widePairs()) {
+        wideOrder.emplace_back(entry.first);
     }
     EXPECT_EQ(utf8Order, keys);
     EXPECT_EQ(wideOrder, keys);
@@ -138,7 +152,59 @@ TEST(LangHandler, TablesKeepTheOrderOfUnsignedBytes) {
         EXPECT_EQ(handler.GetUtf8String(key.c_str()), "t " + key);
         EXPECT_EQ(WideString(handler.GetWideString(key.c_str())), text::utf8ToWide("t " + key));
     }
-    EXPECT_EQ(handler.utf8Texts.size(), keys.size());
+    EXPECT_EQ(handler.texts.utf8Size(), keys.size());
+}
+
+TEST(LangHandler, AgreesWithTwoMapsOverManyRandomAddsAndLookups) {
+    // Both tables against plain maps that do what the handler promises, over
+    // enough keys that the index grows several times, with pointers taken
+    // early checked again at the end.
+    std::mt19937 random(17);
+    std::map<std::string, std::string> utf8Model;
+    std::map<std::string, std::string> wideModel;  // the UTF-8 text each UTF-16 text comes from
+    std::map<std::string, const char*> utf8Seen;
+    std::map<std::string, const text::WideChar*> wideSeen;
+    LangHandler handler;
+    const auto key = [&random] {
+        const unsigned n = random() % 6000;
+        // Shapes that share long prefixes, differ past eight bytes, or are short.
+        return n % 3 == 0   ? "Text " + std::to_string(n) + ": the same long tail"
+               : n % 3 == 1 ? std::string(n % 9, 'k') + std::to_string(n)
+                            : std::to_string(n);
+    };
+    for (int step = 0; step < 40000; ++step) {
+        const std::string k = key();
+        switch (random() % 3) {
+            case 0: {
+                const std::string t = "t" + std::to_string(step);
+                handler.AddText(k.c_str(), t.c_str());
+                utf8Model.emplace(k, t);
+                wideModel.emplace(k, t);
+                break;
+            }
+            case 1: {
+                const char* got = handler.GetUtf8String(k.c_str());
+                ASSERT_EQ(got, utf8Model.emplace(k, k).first->second) << k;
+                ASSERT_EQ(utf8Seen.emplace(k, got).first->second, got) << k;
+                break;
+            }
+            default: {
+                const text::WideChar* got = handler.GetWideString(k.c_str());
+                ASSERT_EQ(WideString(got), text::utf8ToWide(wideModel.emplace(k, k).first->second))
+                    << k;
+                ASSERT_EQ(wideSeen.emplace(k, got).first->second, got) << k;
+            }
+        }
+    }
+    EXPECT_EQ(handler.texts.utf8Size(), utf8Model.size());
+    EXPECT_EQ(handler.texts.wideSize(), wideModel.size());
+    for (const auto& [k, pointer] : utf8Seen) {
+        EXPECT_EQ(handler.GetUtf8String(k.c_str()), pointer);
+        EXPECT_EQ(std::string(pointer), utf8Model.at(k));
+    }
+    for (const auto& [k, pointer] : wideSeen) {
+        EXPECT_EQ(handler.GetWideString(k.c_str()), pointer);
+    }
 }
 
 TEST(LangHandler, ALongMissIsConvertedWhole) {
@@ -161,7 +227,7 @@ TEST(LangHandler, ANullKeyIsTheEmptyKey) {
     handler.AddText(nullptr, nullptr);
     EXPECT_STREQ(handler.GetUtf8String(nullptr), "");
     EXPECT_EQ(WideString(handler.GetWideString(nullptr)), KVR_WIDE(""));
-    EXPECT_EQ(handler.utf8Texts.count(""), 1u);
+    EXPECT_TRUE(handler.texts.findUtf8(""));
 }
 
 }  // namespace

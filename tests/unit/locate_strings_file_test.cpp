@@ -124,7 +124,7 @@ TEST_F(LocateStringsFileTest, LoadStringsFileReadsTheConfirmedFileOnly) {
     LangHandler refused;
     host("'" + file + "'", "nil");
     EXPECT_EQ(refused.LoadStringsFile("kvr.strings"), 1);
-    EXPECT_TRUE(refused.utf8Texts.empty());
+    EXPECT_EQ(refused.texts.utf8Size(), 0u);
 
     LangHandler confirmed;
     host("'" + file + "'");
@@ -134,7 +134,7 @@ TEST_F(LocateStringsFileTest, LoadStringsFileReadsTheConfirmedFileOnly) {
     LangHandler missing;
     host("'" + file + ".gone'");
     EXPECT_EQ(missing.LoadStringsFile("kvr.strings"), 1);
-    EXPECT_TRUE(missing.wideTexts.empty());
+    EXPECT_EQ(missing.texts.wideSize(), 0u);
 }
 
 }  // namespace

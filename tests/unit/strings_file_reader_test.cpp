@@ -13,12 +13,13 @@ namespace kvr::strings {
 namespace {
 
 using Table = std::map<std::string, std::string>;
+using text::WideString;
 
-// The pairs of a table, as plain strings.
-Table contents(const LangHandler::Utf8Table& table) {
+// The pairs of the UTF-8 table, as plain strings.
+Table contents(const LangHandler& handler) {
     Table pairs;
-    for (const auto& [key, text] : table) {
-        pairs.emplace(key.view(), text);
+    for (const auto& [key, text] : handler.texts.utf8Pairs()) {
+        pairs.emplace(key, text);
     }
     return pairs;
 }
@@ -32,12 +33,12 @@ protected:
 
     // Checks utf8Texts and that wideTexts holds the same pairs in UTF-16.
     void expectTables(const Table& expected) {
-        EXPECT_EQ(contents(handler.utf8Texts), expected);
-        ASSERT_EQ(handler.wideTexts.size(), expected.size());
+        EXPECT_EQ(contents(handler), expected);
+        ASSERT_EQ(handler.texts.wideSize(), expected.size());
         for (const auto& [key, text] : expected) {
-            auto it = handler.wideTexts.find(std::string_view(key));
-            ASSERT_NE(it, handler.wideTexts.end()) << key;
-            EXPECT_EQ(text::WideView(it->second), text::utf8ToWide(text)) << key;
+            const auto wide = handler.texts.findWide(key);
+            ASSERT_TRUE(wide) << key;
+            EXPECT_EQ(*wide, text::utf8ToWide(text)) << key;
         }
     }
 
@@ -51,12 +52,18 @@ TEST_F(StringsFileReader, ReadsRecordsBetweenCommentsAndTheLastOneWithoutSemicol
                    "\"Cancel\" = \"Annuler\";\n"
                    "\"Angle:\" = \"Angle\xC2\xA0:\"; // trailing comment\n"
                    "\n\"\xC2\xB0\" = \"deg\";;;\n"
+                   "\"Bad\" = \"\xFF\xC3(\xF0\x9F\x98\x80\";\n"
                    "\"OK\" = \"D'accord\"\n"),
               0);
+    // Each UTF-16 text, converted on its first lookup, is what converting the
+    // file's text would give, invalid bytes and a character beyond U+FFFF too.
     expectTables({{"Cancel", "Annuler"},
                   {"Angle:", "Angle\xC2\xA0:"},
                   {"\xC2\xB0", "deg"},
+                  {"Bad", "\xFF\xC3(\xF0\x9F\x98\x80"},
                   {"OK", "D'accord"}});
+    EXPECT_EQ(WideString(handler.GetWideString("Bad")),
+              (WideString{0xFFFD, 0xFFFD, '(', 0xD83D, 0xDE00}));
 }
 
 TEST_F(StringsFileReader, SkipsBrokenRecordsAndGoesOn) {
@@ -113,8 +120,49 @@ TEST_F(StringsFileReader, ReadsCrLfThatStraddlesAReadBoundary) {
         // Empty records, then a key whose CR is the last byte before the boundary.
         const std::string bytes = std::string(boundary - 3, ';') + "\"a\r\nb\" = \"x\";";
         ASSERT_EQ(fresh.ReadStringsFile(dir.write("straddle.strings", bytes)), 0);
-        EXPECT_EQ(contents(fresh.utf8Texts), (Table{{"a\nb", "x"}})) << "boundary " << boundary;
+        EXPECT_EQ(contents(fresh), (Table{{"a\nb", "x"}})) << "boundary " << boundary;
     }
+}
+
+TEST_F(StringsFileReader, RecordsCutByTheEndOfAReadBlockAreReadWhole) {
+    // The longest records that fit: 2,041 bytes of which CR LF pairs make
+    // 1,023 (a key and a text of line feeds), 1,023 plain bytes; and one just
+    // too long. Each is cut by the 64 KiB mark at several places, the last
+    // with the whole record before it; the records after them are read.
+    const std::size_t pairs = kStringsBufferSize - 1 - 6;
+    std::string crLfs = "\"\r\n\"=\"";
+    for (std::size_t i = 0; i < pairs; ++i) {
+        crLfs += "\r\n";
+    }
+    crLfs += "\"";
+    const std::string plain = "\"plain\" = \"" + std::string(kStringsBufferSize - 14, 'p') + "\"";
+    const std::string tooLong = "\"long\" = \"" + std::string(kStringsBufferSize - 11, 'x') + "\"";
+    const std::string* const records[] = {&crLfs, &plain, &tooLong};
+    for (const std::string* record : records) {
+        for (std::size_t before : {std::size_t{1}, std::size_t{511}, std::size_t{1023},
+                                   std::size_t{1024}, record->size()}) {
+            LangHandler fresh;
+            const std::string bytes =
+                std::string(65536 - before, ';') + *record + ";\"after\" = \"2\"";
+            ASSERT_EQ(fresh.ReadStringsFile(dir.write("cut.strings", bytes)), 0);
+            const std::size_t kept = record == &tooLong ? 1 : 2;
+            EXPECT_EQ(fresh.texts.utf8Size(), kept) << record->size() << " " << before;
+            EXPECT_EQ(fresh.GetUtf8String("after"), std::string("2"));
+        }
+    }
+    ASSERT_EQ(read(crLfs + ";" + plain), 0);
+    expectTables(
+        {{"\n", std::string(pairs, '\n')}, {"plain", std::string(kStringsBufferSize - 14, 'p')}});
+}
+
+TEST_F(StringsFileReader, AFileOfManyBytesButFewTextsTakesLittleMemory) {
+    // 256 MiB, nearly all of it a hole of zeros after one pair: the tables
+    // hold that pair, not room for the millions of records the size suggests.
+    const std::string path = dir.write("sparse.strings", "\"OK\" = \"Oui\";");
+    std::filesystem::resize_file(path, std::uintmax_t{256} << 20);
+    ASSERT_EQ(handler.ReadStringsFile(path), 0);
+    expectTables({{"OK", "Oui"}});
+    EXPECT_LT(handler.texts.bytesHeld(), std::size_t{2} << 20);
 }
 
 TEST_F(StringsFileReader, FilesWithoutPairsLeaveTheTablesEmpty) {
