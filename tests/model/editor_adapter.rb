@@ -47,24 +47,24 @@ module EditorAdapter
   end
 
   def start(initial, injector)
-    spec, name = initial
+    drawn, name = initial
     KVR.calls.clear
     KVR.raise_in = nil
     KVR.injector = injector
-    [Calls.new, model_for(initial), :KVRGUIShowConstraint, [[constraint(spec), name]]]
+    [Calls.new, model_for(initial), :KVRGUIShowConstraint, [[constraint(drawn), name]]]
   end
 
-  def constraint(spec)
-    faces = spec[:share_face] ? [%i[top], %i[top]] : [%i[top], %i[side]]
-    e1, e2 = spec[:edges] ? faces.each_with_index.map { |f, i| Sketchup::Edge.new("e#{i + 1}", f) }
+  def constraint(drawn)
+    faces = drawn[:share_face] ? [%i[top], %i[top]] : [%i[top], %i[side]]
+    e1, e2 = drawn[:edges] ? faces.each_with_index.map { |f, i| Sketchup::Edge.new("e#{i + 1}", f) }
                           : [Sketchup::Entity.new("e1"), Sketchup::Edge.new("e2", [:top])]
-    e1 = e2 = nil unless spec[:entities]
-    values = spec[:values].transform_values { |v| v && KVR::Measure.new(v) }
-    options = { entity1: e1, entity2: e2, values: values, kind_answer: spec[:kind_answer] }
-    if spec[:pre]
-      KVR::KVRPreConstraint.new("c", type: spec[:type], **options)
+    e1 = e2 = nil unless drawn[:entities]
+    values = drawn[:values].transform_values { |v| v && KVR::Measure.new(v) }
+    options = { entity1: e1, entity2: e2, values: values, kind_answer: drawn[:kind_answer] }
+    if drawn[:pre]
+      KVR::KVRPreConstraint.new("c", type: drawn[:type], **options)
     else
-      KVR::KVRConstraint.new("c", type: spec[:type], **options, values: values.fetch(spec[:type]))
+      KVR::KVRConstraint.new("c", type: drawn[:type], **options, values: values.fetch(drawn[:type]))
     end
   end
 

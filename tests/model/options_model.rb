@@ -48,7 +48,7 @@ class OptionsModel
     read_update_mode
     refresh_checks
     @focus = OK
-    @keyboard_default = false
+    @default_look = OK
     take_calls
   end
 
@@ -107,7 +107,6 @@ class OptionsModel
 
   def click(id)
     @focus = id
-    @keyboard_default = false
     press(id)
   end
 
@@ -182,18 +181,26 @@ class OptionsModel
 
   def tab(step)
     @focus = Navigation.next_tab_stop(TEMPLATE, focus, step) { |id| tab_stop?(id) }
-    @keyboard_default = true
+    focus_moved_by_keyboard
+  end
+
+  # The push button the keyboard moves the focus onto takes the default
+  # look; any other control gives it back to OK. The mouse moves the focus
+  # but leaves the look where it was (Wine's behaviour, the documents are
+  # silent).
+  def focus_moved_by_keyboard
+    @default_look = [OK, RESTORE].include?(focus) ? focus : OK
   end
 
   def tab_stop?(id)
     (CLICKABLE - RADIOS).include?(id) || id == radio
   end
 
-  # A push button reached with the keyboard is the default while it has the
-  # focus; the mouse gives it the focus but not the default (Wine's
-  # behaviour, the documents are silent), so Enter then goes to OK.
+  # Enter presses the focused push button when it has the default look,
+  # otherwise OK: after a mouse click on Restore Defaults, Enter goes to OK
+  # unless the keyboard had given Restore Defaults the look before.
   def enter
-    if focus == RESTORE && @keyboard_default
+    if focus == RESTORE && @default_look == RESTORE
       restore_defaults
     else
       @ended = true
@@ -206,7 +213,7 @@ class OptionsModel
       press(focus) # moving onto an unchecked radio button clicks it
     else
       @focus = Navigation.round(RING, focus, step)
-      @keyboard_default = true
     end
+    focus_moved_by_keyboard
   end
 end
