@@ -1,6 +1,6 @@
 #include "framework/shell.h"
 
-#include "framework/win_api.h"
+#include "win_api/win_api.h"
 
 namespace kvr::ui {
 

@@ -1,6 +1,6 @@
 #include "testing/host_window.h"
 
-#include "framework/win_api.h"
+#include "win_api/win_api.h"
 #include "ruby/calls.h"
 #include "ruby/convert.h"
 #include "testing/dialog_proxy.h"

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "framework/win_api.h"
+#include "win_api/win_api.h"
 #include "ruby/method.h"
 #include "ruby/ruby_value.h"
 #include "text/wide_string.h"

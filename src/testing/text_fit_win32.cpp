@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "framework/win_api.h"
+#include "win_api/win_api.h"
 #include "ruby/calls.h"
 #include "ruby/convert.h"
 #include "testing/dialog_proxy.h"
