@@ -109,13 +109,13 @@ rb::Value Reset(rb::Value self) {
 void DefineTestDriver() {
     rb::evalString(kDriverSource);
     rb::Value driver = DriverModule();
-    DefineSingletonMethod<&LiveDialogs>(driver, "live_dialogs");
-    DefineSingletonMethod<&ResourceDepth>(driver, "resource_depth");
-    DefineSingletonMethod<&ShellOpens>(driver, "shell_opens");
-    DefineSingletonMethod<&Unhandled>(driver, "unhandled");
-    DefineSingletonMethod<&NativeFailures>(driver, "native_failures");
-    DefineSingletonMethod<&FailNatively>(driver, "fail_natively");
-    DefineSingletonMethod<&Reset>(driver, "reset");
+    rb::defineSingletonMethod<&LiveDialogs>(driver, "live_dialogs");
+    rb::defineSingletonMethod<&ResourceDepth>(driver, "resource_depth");
+    rb::defineSingletonMethod<&ShellOpens>(driver, "shell_opens");
+    rb::defineSingletonMethod<&Unhandled>(driver, "unhandled");
+    rb::defineSingletonMethod<&NativeFailures>(driver, "native_failures");
+    rb::defineSingletonMethod<&FailNatively>(driver, "fail_natively");
+    rb::defineSingletonMethod<&Reset>(driver, "reset");
     DefineDialogProxyClass(driver);
     DefineDialogTiming(driver);
 #if defined(_WIN32)
