@@ -1,6 +1,6 @@
 // ShellExecuteW: the headless system opens nothing and reports success (a
-// value above 32). Test builds of the framework record shell launches on
-// their own.
+// value above 32). Test builds record the module's launches before they get
+// here (framework/shell.h).
 #include "win_api/user32.h"
 
 HINSTANCE ShellExecuteW(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, int) {
