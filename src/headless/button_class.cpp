@@ -154,6 +154,105 @@ void paint(HWND button) {
     EndPaint(button, &ps);
 }
 
+// The mouse and the space bar: a press captures the button, a release inside
+// it clicks.
+void onUserInput(HWND button, Window& w, UINT message, WPARAM wParam, LPARAM lParam) {
+    const bool enabled = !(w.style & WS_DISABLED);
+    switch (message) {
+        case WM_LBUTTONDOWN:
+            if (enabled) {
+                press(button);
+            }
+            break;
+        case WM_LBUTTONUP:
+            release(button, insideClient(button, lParam));
+            break;
+        case WM_KEYDOWN:
+            if (wParam == VK_SPACE && enabled) {
+                press(button);
+            }
+            break;
+        case WM_KEYUP:
+            if (wParam == VK_SPACE) {
+                release(button, true);
+            }
+            break;
+        case WM_MOUSEMOVE:
+            if ((wParam & MK_LBUTTON) && GetCapture() == button) {
+                SendMessageW(button, BM_SETSTATE, insideClient(button, lParam) ? TRUE : FALSE, 0);
+            }
+            break;
+        case WM_CAPTURECHANGED:
+            // Losing the mouse ends a press without a click.
+            if (reinterpret_cast<HWND>(lParam) != button && (w.button.state & kHeldDown)) {
+                w.button.state &= ~kHeldDown;
+                if (w.button.state & BST_PUSHED) {
+                    SendMessageW(button, BM_SETSTATE, FALSE, 0);
+                }
+            }
+            break;
+        case BM_CLICK:
+            if (enabled) {
+                SendMessageW(button, WM_LBUTTONDOWN, 0, 0);
+                SendMessageW(button, WM_LBUTTONUP, 0, 0);
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void setCheck(HWND button, Window& w, DWORD type, WPARAM wParam) {
+    const LONG check = static_cast<LONG>(wParam) > maxCheckState(type) ? maxCheckState(type)
+                                                                       : static_cast<LONG>(wParam);
+    // A checked radio button is the group's tab stop; an unchecked one is not.
+    if (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON) {
+        w.style = check ? (w.style | WS_TABSTOP) : (w.style & ~WS_TABSTOP);
+    }
+    if ((w.button.state & 3) != check) {
+        w.button.state = (w.button.state & ~3) | check;
+        InvalidateRect(button, nullptr, FALSE);
+    }
+}
+
+// The BM_ messages: check state, pushed state and style.
+LRESULT onButtonMessage(HWND button, Window& w, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case BM_GETCHECK:
+            return w.button.state & 3;
+        case BM_SETCHECK:
+            setCheck(button, w, buttonType(w), wParam);
+            return 0;
+        case BM_GETSTATE:
+            return w.button.state & ~kHeldDown;
+        case BM_SETSTATE:
+            w.button.state =
+                wParam ? (w.button.state | BST_PUSHED) : (w.button.state & ~BST_PUSHED);
+            InvalidateRect(button, nullptr, FALSE);
+            return 0;
+        case BM_SETSTYLE:
+            w.style = (w.style & ~BS_TYPEMASK) | (static_cast<DWORD>(wParam) & BS_TYPEMASK);
+            if (lParam) {
+                InvalidateRect(button, nullptr, TRUE);
+            }
+            return 0;
+        default:
+            return 0;
+    }
+}
+
+void onFocus(HWND button, Window& w, UINT message) {
+    if (message == WM_SETFOCUS) {
+        w.button.state |= BST_FOCUS;
+    } else {
+        w.button.state &= ~BST_FOCUS;
+        if ((w.button.state & kHeldDown) && GetCapture() == button) {
+            ReleaseCapture();
+        }
+    }
+    InvalidateRect(button, nullptr, FALSE);
+}
+
 }  // namespace
 
 LRESULT CALLBACK buttonClassProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -161,90 +260,30 @@ LRESULT CALLBACK buttonClassProc(HWND button, UINT message, WPARAM wParam, LPARA
     if (w == nullptr) {
         return 0;
     }
-    const DWORD type = buttonType(*w);
     switch (message) {
         case WM_CREATE:
             w->button.state = BST_UNCHECKED;
             return 0;
         case WM_GETDLGCODE:
-            return dialogCode(type);
+            return dialogCode(buttonType(*w));
         case WM_LBUTTONDOWN:
-            if (!(w->style & WS_DISABLED)) {
-                press(button);
-            }
-            return 0;
         case WM_LBUTTONUP:
-            release(button, insideClient(button, lParam));
-            return 0;
         case WM_KEYDOWN:
-            if (wParam == VK_SPACE && !(w->style & WS_DISABLED)) {
-                press(button);
-            }
-            return 0;
         case WM_KEYUP:
-            if (wParam == VK_SPACE) {
-                release(button, true);
-            }
-            return 0;
         case WM_MOUSEMOVE:
-            if ((wParam & MK_LBUTTON) && GetCapture() == button) {
-                SendMessageW(button, BM_SETSTATE, insideClient(button, lParam) ? TRUE : FALSE, 0);
-            }
-            return 0;
         case WM_CAPTURECHANGED:
-            // Losing the mouse ends a press without a click.
-            if (reinterpret_cast<HWND>(lParam) != button && (w->button.state & kHeldDown)) {
-                w->button.state &= ~kHeldDown;
-                if (w->button.state & BST_PUSHED) {
-                    SendMessageW(button, BM_SETSTATE, FALSE, 0);
-                }
-            }
-            return 0;
         case BM_CLICK:
-            if (!(w->style & WS_DISABLED)) {
-                SendMessageW(button, WM_LBUTTONDOWN, 0, 0);
-                SendMessageW(button, WM_LBUTTONUP, 0, 0);
-            }
+            onUserInput(button, *w, message, wParam, lParam);
             return 0;
         case BM_GETCHECK:
-            return w->button.state & 3;
-        case BM_SETCHECK: {
-            LONG check = static_cast<LONG>(wParam) > maxCheckState(type)
-                             ? maxCheckState(type)
-                             : static_cast<LONG>(wParam);
-            // A checked radio button is the group's tab stop; an unchecked one is not.
-            if (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON) {
-                w->style = check ? (w->style | WS_TABSTOP) : (w->style & ~WS_TABSTOP);
-            }
-            if ((w->button.state & 3) != check) {
-                w->button.state = (w->button.state & ~3) | check;
-                InvalidateRect(button, nullptr, FALSE);
-            }
-            return 0;
-        }
+        case BM_SETCHECK:
         case BM_GETSTATE:
-            return w->button.state & ~kHeldDown;
         case BM_SETSTATE:
-            w->button.state =
-                wParam ? (w->button.state | BST_PUSHED) : (w->button.state & ~BST_PUSHED);
-            InvalidateRect(button, nullptr, FALSE);
-            return 0;
         case BM_SETSTYLE:
-            w->style = (w->style & ~BS_TYPEMASK) | (static_cast<DWORD>(wParam) & BS_TYPEMASK);
-            if (lParam) {
-                InvalidateRect(button, nullptr, TRUE);
-            }
-            return 0;
+            return onButtonMessage(button, *w, message, wParam, lParam);
         case WM_SETFOCUS:
-            w->button.state |= BST_FOCUS;
-            InvalidateRect(button, nullptr, FALSE);
-            return 0;
         case WM_KILLFOCUS:
-            w->button.state &= ~BST_FOCUS;
-            if ((w->button.state & kHeldDown) && GetCapture() == button) {
-                ReleaseCapture();
-            }
-            InvalidateRect(button, nullptr, FALSE);
+            onFocus(button, *w, message);
             return 0;
         case WM_SETTEXT: {
             LRESULT result = DefWindowProcW(button, message, wParam, lParam);
@@ -258,7 +297,8 @@ LRESULT CALLBACK buttonClassProc(HWND button, UINT message, WPARAM wParam, LPARA
             paint(button);
             return 0;
         case WM_NCHITTEST:
-            if (type == BS_GROUPBOX) {
+            // A group box is transparent to the mouse.
+            if (buttonType(*w) == BS_GROUPBOX) {
                 return HTTRANSPARENT;
             }
             return DefWindowProcW(button, message, wParam, lParam);

@@ -114,6 +114,54 @@ void paint(HWND edit) {
     EndPaint(edit, &ps);
 }
 
+void setText(HWND edit, Window& w, const char16_t* text) {
+    w.text = text != nullptr ? std::u16string(text) : std::u16string();
+    w.edit.anchor = w.edit.caret = 0;
+    InvalidateRect(edit, nullptr, TRUE);
+    // A single-line edit reports a new text as a change.
+    if (!(w.style & ES_MULTILINE)) {
+        notifyChange(edit);
+    }
+}
+
+// -1 as the start removes the selection; other values are taken unsigned (so
+// -1 as the end is the end of the text) and clamped.
+void setSelection(HWND edit, Window& w, UINT start, UINT end) {
+    const std::size_t length = w.text.size();
+    if (start == static_cast<UINT>(-1)) {
+        w.edit.anchor = w.edit.caret;
+    } else {
+        w.edit.anchor = std::min<std::size_t>(start, length);
+        w.edit.caret = std::min<std::size_t>(end, length);
+    }
+    InvalidateRect(edit, nullptr, FALSE);
+}
+
+LRESULT getSelection(const EditData& e, DWORD* startOut, DWORD* endOut) {
+    const auto start = static_cast<DWORD>(selectionStart(e)),
+               end = static_cast<DWORD>(selectionEnd(e));
+    if (startOut != nullptr) {
+        *startOut = start;
+    }
+    if (endOut != nullptr) {
+        *endOut = end;
+    }
+    return MAKELONG(std::min<DWORD>(start, 0xFFFF), std::min<DWORD>(end, 0xFFFF));
+}
+
+// A click takes the focus and puts the caret at the nearest character
+// boundary (the window may be gone once the focus has moved).
+void clickAt(HWND edit, int clientX) {
+    SetFocus(edit);
+    if (Window* after = findWindow(edit)) {
+        FontMetrics m = fontMetrics(after->font);
+        int x = clientX - kMarginWidth - ((after->style & WS_BORDER) ? kBorderWidth : 0);
+        std::size_t at =
+            x <= 0 ? 0 : static_cast<std::size_t>((x + m.averageWidth / 2) / m.averageWidth);
+        after->edit.anchor = after->edit.caret = std::min(at, after->text.size());
+    }
+}
+
 }  // namespace
 
 LRESULT CALLBACK editClassProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -131,42 +179,15 @@ LRESULT CALLBACK editClassProc(HWND edit, UINT message, WPARAM wParam, LPARAM lP
             LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
             return (w->style & ES_MULTILINE) ? code | DLGC_WANTALLKEYS : code;
         }
-        case WM_SETTEXT: {
-            auto* text = reinterpret_cast<const char16_t*>(lParam);
-            w->text = text != nullptr ? std::u16string(text) : std::u16string();
-            e.anchor = e.caret = 0;
-            InvalidateRect(edit, nullptr, TRUE);
-            // A single-line edit reports a new text as a change.
-            if (!(w->style & ES_MULTILINE)) {
-                notifyChange(edit);
-            }
+        case WM_SETTEXT:
+            setText(edit, *w, reinterpret_cast<const char16_t*>(lParam));
             return TRUE;
-        }
-        case EM_SETSEL: {
-            const std::size_t length = w->text.size();
-            // -1 as the start removes the selection; other values are taken
-            // unsigned (so -1 as the end is the end of the text) and clamped.
-            const auto start = static_cast<UINT>(wParam), end = static_cast<UINT>(lParam);
-            if (start == static_cast<UINT>(-1)) {
-                e.anchor = e.caret;
-            } else {
-                e.anchor = std::min<std::size_t>(start, length);
-                e.caret = std::min<std::size_t>(end, length);
-            }
-            InvalidateRect(edit, nullptr, FALSE);
+        case EM_SETSEL:
+            setSelection(edit, *w, static_cast<UINT>(wParam), static_cast<UINT>(lParam));
             return 0;
-        }
-        case EM_GETSEL: {
-            const auto start = static_cast<DWORD>(selectionStart(e)),
-                       end = static_cast<DWORD>(selectionEnd(e));
-            if (auto* out = reinterpret_cast<DWORD*>(wParam)) {
-                *out = start;
-            }
-            if (auto* out = reinterpret_cast<DWORD*>(lParam)) {
-                *out = end;
-            }
-            return MAKELONG(std::min<DWORD>(start, 0xFFFF), std::min<DWORD>(end, 0xFFFF));
-        }
+        case EM_GETSEL:
+            return getSelection(e, reinterpret_cast<DWORD*>(wParam),
+                                reinterpret_cast<DWORD*>(lParam));
         case EM_REPLACESEL: {
             auto* text = reinterpret_cast<const char16_t*>(lParam);
             replaceSelection(edit, text != nullptr ? std::u16string(text) : std::u16string(), true);
@@ -180,19 +201,9 @@ LRESULT CALLBACK editClassProc(HWND edit, UINT message, WPARAM wParam, LPARAM lP
         case WM_CHAR:
             typeCharacter(edit, *w, static_cast<char16_t>(wParam));
             return 0;
-        case WM_LBUTTONDOWN: {
-            SetFocus(edit);
-            if (Window* after = findWindow(edit)) {
-                FontMetrics m = fontMetrics(after->font);
-                int x = GET_X_LPARAM(lParam) - kMarginWidth -
-                        ((after->style & WS_BORDER) ? kBorderWidth : 0);
-                std::size_t at =
-                    x <= 0 ? 0
-                           : static_cast<std::size_t>((x + m.averageWidth / 2) / m.averageWidth);
-                after->edit.anchor = after->edit.caret = std::min(at, after->text.size());
-            }
+        case WM_LBUTTONDOWN:
+            clickAt(edit, GET_X_LPARAM(lParam));
             return 0;
-        }
         case WM_SETFOCUS:
             InvalidateRect(edit, nullptr, FALSE);
             notifyParent(edit, EN_SETFOCUS);
