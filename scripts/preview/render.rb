@@ -10,6 +10,8 @@ require File.expand_path(ARGV.fetch(0))
 require File.join(plugin, "sorvane")
 require File.join(plugin, "options")
 require File.join(plugin, "constraints")
+require File.expand_path("../../tests/ruby/support/resource_ids", __dir__)
+include ResourceIds # rubocop:disable Style/MixinUsage
 
 out_dir, lang = ARGV.fetch(1), ARGV.fetch(2)
 message = "Sorvane could not solve the dimensions."
@@ -21,13 +23,13 @@ distance = -> { KVR::KVRPreConstraint.new(eave, ridge) }
 # Each dialog: its name, the call that shows it, what to click before the
 # picture, and the button that closes it.
 dialogs = [
-  ["error", -> { KVRGUI.new.KVRGUIShowError(message) }, nil, 1],
-  ["error-with-link", -> { KVRGUI.new.KVRGUIShowErrorWithHlink(message) }, nil, 1],
-  ["about", -> { KVRGUI.new.KVRGUIShowAbout }, nil, 2050],
-  ["editor-fixed", -> { KVRGUI.new.KVRGUIShowConstraint([KVR::KVRPreConstraint.new(eave, nil, 21), "Eave"]) }, nil, 2],
-  ["editor-distance", -> { KVRGUI.new.KVRGUIShowConstraint([distance.call, "Ridge offset"]) }, nil, 2],
-  ["editor-angle", -> { KVRGUI.new.KVRGUIShowConstraint([distance.call, "Ridge offset"]) }, 2088, 2],
-  ["options", -> { KVRGUI.new.KVRGUIShowOptions(KVR::Plugin.new) }, nil, 2091]
+  ["error", -> { KVRGUI.new.KVRGUIShowError(message) }, nil, IDOK],
+  ["error-with-link", -> { KVRGUI.new.KVRGUIShowErrorWithHlink(message) }, nil, IDOK],
+  ["about", -> { KVRGUI.new.KVRGUIShowAbout }, nil, IDC_ABOUT_OK],
+  ["editor-fixed", -> { KVRGUI.new.KVRGUIShowConstraint([KVR::KVRPreConstraint.new(eave, nil, 21), "Eave"]) }, nil, IDCANCEL],
+  ["editor-distance", -> { KVRGUI.new.KVRGUIShowConstraint([distance.call, "Ridge offset"]) }, nil, IDCANCEL],
+  ["editor-angle", -> { KVRGUI.new.KVRGUIShowConstraint([distance.call, "Ridge offset"]) }, IDC_EDITOR_ANGLE, IDCANCEL],
+  ["options", -> { KVRGUI.new.KVRGUIShowOptions(KVR::Plugin.new) }, nil, IDC_OPTIONS_OK]
 ]
 
 measures = {}

@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "dialogs/web_site.h"
+#include "catalogue/web_site.h"
 
 namespace kvr::texts {
 

@@ -2,7 +2,7 @@
 
 #include <iterator>
 
-#include "dialogs/web_site.h"
+#include "catalogue/web_site.h"
 #include "framework/paint_dc.h"
 #include "framework/shell.h"
 

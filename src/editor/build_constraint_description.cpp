@@ -99,9 +99,9 @@ ConstraintDescriptionPtr buildConstraintDescription(rb::Value argument) {
         d.distanceChoice = 0;
     } else if (d.kind == ValueKind::Angle) {
         d.angleChoice = 0;
-        value = RoundedDegrees(value);
+        value = roundedDegrees(value);
     }
-    std::optional<std::string> text = DisplayText(value);
+    std::optional<std::string> text = displayText(value);
     if (!text) {
         return nullptr;
     }

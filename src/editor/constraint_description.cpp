@@ -14,18 +14,14 @@ bool findConstraintType(ConstraintDescription* description) {
     if (description == nullptr) {
         return false;
     }
-    for (const ConstraintTypeEntry& row : constraintTypeTable) {
-        if (row.type == 0) {
-            return false;
-        }
-        if (row.type == description->type) {
-            description->typeNameKey = row.typeNameKey;
-            description->valueLabelKey = row.valueLabelKey;
-            description->kind = row.kind;
-            return true;
-        }
+    const ConstraintTypeEntry* row = constraintTypeRow(description->type);
+    if (row == nullptr) {
+        return false;
     }
-    return false;
+    description->typeNameKey = row->typeNameKey;
+    description->valueLabelKey = row->valueLabelKey;
+    description->kind = row->kind;
+    return true;
 }
 
 bool applyDistanceAngleChoice(ConstraintDescription* description) {
@@ -37,10 +33,10 @@ bool applyDistanceAngleChoice(ConstraintDescription* description) {
     // Always with the type, whatever kind of constraint this is.
     rb::Value value = rb::call(d.constraint.value(), "currentValue", rb::integer(d.type));
     if (d.angleSelected()) {
-        value = RoundedDegrees(value);
+        value = roundedDegrees(value);
     }
     // A to_s without character data leaves the old text standing.
-    if (std::optional<std::string> text = DisplayText(value)) {
+    if (std::optional<std::string> text = displayText(value)) {
         d.valueText = std::move(*text);
     }
     return findConstraintType(&d);

@@ -50,8 +50,6 @@ struct ConstraintDescription {
     int angleChoice = 1;
     bool notPreConstraint = false;  // the type is fixed: the choice is disabled
 
-    std::size_t valueLength() const { return valueText.size(); }
-    std::size_t nameLength() const { return nameText.size(); }
     bool distanceSelected() const { return distanceChoice == 0; }
     bool angleSelected() const { return angleChoice == 0; }
 };

@@ -4,51 +4,60 @@
 
 namespace kvr::editor {
 
+namespace {
+
+// Two edges: the angle between them, or the planar one when they share a face.
+constexpr std::int32_t kEdgeEdgeAngle = 55;
+constexpr std::int32_t kEdgeEdgePlanarAngle = 54;
+
+}  // namespace
+
 // Constant data: complete before any code of the library runs, never changed.
 // A negative type names the same pair of entity kinds as its positive
 // partner, in the other order.
 const ConstraintTypeEntry constraintTypeTable[kConstraintTypeRows] = {
-    {21, texts::kEdgeLength, texts::kLengthLabel, ValueKind::Fixed},
-    {22, texts::kArccurveRadius, texts::kRadiusLabel, ValueKind::Fixed},
-    {51, texts::kEdgeEdgeDistance, texts::kDistanceLabel, ValueKind::Distance},
-    {52, texts::kVertexEdgeDistance, texts::kDistanceLabel, ValueKind::Fixed},
-    {-52, texts::kEdgeVertexDistance, texts::kDistanceLabel, ValueKind::Fixed},
-    {53, texts::kVertexVertexDistance, texts::kDistanceLabel, ValueKind::Fixed},
-    {54, texts::kEdgeEdgePlanarAngle, texts::kAngleLabel, ValueKind::Angle},
-    {55, texts::kEdgeEdgeAngle, texts::kAngleLabel, ValueKind::Angle},
-    {56, texts::kEdgeFaceAngle, texts::kAngleLabel, ValueKind::Angle},
-    {-56, texts::kFaceEdgeAngle, texts::kAngleLabel, ValueKind::Angle},
-    {57, texts::kVertexFaceDistance, texts::kDistanceLabel, ValueKind::Fixed},
-    {-57, texts::kFaceVertexDistance, texts::kDistanceLabel, ValueKind::Fixed},
-    {58, texts::kEdgeFaceDistance, texts::kDistanceLabel, ValueKind::Distance},
-    {-58, texts::kFaceEdgeDistance, texts::kDistanceLabel, ValueKind::Distance},
-    {59, texts::kFaceFaceDistance, texts::kDistanceLabel, ValueKind::Distance},
-    {60, texts::kFaceFaceAngle, texts::kAngleLabel, ValueKind::Angle},
-    {0, "", "", ValueKind::Fixed},
+    {21, texts::kEdgeLength, texts::kLengthLabel, ValueKind::Fixed, 0},
+    {22, texts::kArccurveRadius, texts::kRadiusLabel, ValueKind::Fixed, 0},
+    {51, texts::kEdgeEdgeDistance, texts::kDistanceLabel, ValueKind::Distance, kEdgeEdgeAngle},
+    {52, texts::kVertexEdgeDistance, texts::kDistanceLabel, ValueKind::Fixed, 0},
+    {-52, texts::kEdgeVertexDistance, texts::kDistanceLabel, ValueKind::Fixed, 0},
+    {53, texts::kVertexVertexDistance, texts::kDistanceLabel, ValueKind::Fixed, 0},
+    {kEdgeEdgePlanarAngle, texts::kEdgeEdgePlanarAngle, texts::kAngleLabel, ValueKind::Angle, 51},
+    {kEdgeEdgeAngle, texts::kEdgeEdgeAngle, texts::kAngleLabel, ValueKind::Angle, 51},
+    {56, texts::kEdgeFaceAngle, texts::kAngleLabel, ValueKind::Angle, 58},
+    {-56, texts::kFaceEdgeAngle, texts::kAngleLabel, ValueKind::Angle, -58},
+    {57, texts::kVertexFaceDistance, texts::kDistanceLabel, ValueKind::Fixed, 0},
+    {-57, texts::kFaceVertexDistance, texts::kDistanceLabel, ValueKind::Fixed, 0},
+    {58, texts::kEdgeFaceDistance, texts::kDistanceLabel, ValueKind::Distance, 56},
+    {-58, texts::kFaceEdgeDistance, texts::kDistanceLabel, ValueKind::Distance, -56},
+    {59, texts::kFaceFaceDistance, texts::kDistanceLabel, ValueKind::Distance, 60},
+    {60, texts::kFaceFaceAngle, texts::kAngleLabel, ValueKind::Angle, 59},
+    {0, "", "", ValueKind::Fixed, 0},
 };
 
-std::int32_t counterpartType(std::int32_t type, bool angle, bool distance, bool edgesShareFace) {
-    switch (type) {
-        case 51:
-            return angle ? (edgesShareFace ? 54 : 55) : type;
-        case 54:
-        case 55:
-            return distance ? 51 : type;
-        case 56:
-            return distance ? 58 : type;
-        case 58:
-            return angle ? 56 : type;
-        case -56:
-            return distance ? -58 : type;
-        case -58:
-            return angle ? -56 : type;
-        case 59:
-            return angle ? 60 : type;
-        case 60:
-            return distance ? 59 : type;
-        default:
-            return type;
+const ConstraintTypeEntry* constraintTypeRow(std::int32_t type) {
+    for (const ConstraintTypeEntry& row : constraintTypeTable) {
+        if (row.type == 0) {
+            break;
+        }
+        if (row.type == type) {
+            return &row;
+        }
     }
+    return nullptr;
+}
+
+std::int32_t counterpartType(std::int32_t type, bool angle, bool distance, bool edgesShareFace) {
+    const ConstraintTypeEntry* row = constraintTypeRow(type);
+    const bool switches = row != nullptr && ((row->kind == ValueKind::Distance && angle) ||
+                                             (row->kind == ValueKind::Angle && distance));
+    if (!switches) {
+        return type;
+    }
+    if (row->counterpart == kEdgeEdgeAngle && edgesShareFace) {
+        return kEdgeEdgePlanarAngle;
+    }
+    return row->counterpart;
 }
 
 }  // namespace kvr::editor

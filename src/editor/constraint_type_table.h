@@ -2,7 +2,7 @@
 // uses, the English name of the type, the label of its value and whether the
 // value can be switched between a distance and an angle, and the type a switch
 // turns it into. The names and labels are the keys under which the strings
-// file translates them. Plain data and one pure function, with no Ruby, so
+// file translates them. Plain data and two pure functions, with no Ruby, so
 // that the plug-in's documentation can be generated from them.
 #pragma once
 
@@ -21,11 +21,16 @@ struct ConstraintTypeEntry {
     const char* typeNameKey;
     const char* valueLabelKey;
     ValueKind kind;
+    // The type the distance/angle choice switches to (0: none, for Fixed).
+    std::int32_t counterpart;
 };
 
 // Searched from the top; the row of type 0 ends the table and is never found.
 constexpr int kConstraintTypeRows = 17;
 extern const ConstraintTypeEntry constraintTypeTable[kConstraintTypeRows];
+
+// The row of a type, or null for a type the table does not hold.
+const ConstraintTypeEntry* constraintTypeRow(std::int32_t type);
 
 // The type after a click on the distance/angle choice (angle or distance: the
 // button now selected): the counterpart of that kind, or the type itself

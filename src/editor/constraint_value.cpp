@@ -5,7 +5,7 @@
 
 namespace kvr::editor {
 
-rb::Value RoundedDegrees(rb::Value radians) {
+rb::Value roundedDegrees(rb::Value radians) {
     rb::Value plugin = rb::evalConstant(
         "KVR",
         "the plug-in's module, whose roundAngleRAD2DEG turns an angle's radians into the "
@@ -13,7 +13,7 @@ rb::Value RoundedDegrees(rb::Value radians) {
     return rb::call(plugin, "roundAngleRAD2DEG", radians);
 }
 
-std::optional<std::string> DisplayText(rb::Value value) {
+std::optional<std::string> displayText(rb::Value value) {
     // Called by name, so that the plug-in's own to_s runs even for a String.
     rb::Value text = rb::call(value, "to_s");
     if (!rb::isString(text)) {

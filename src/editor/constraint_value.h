@@ -10,10 +10,10 @@
 namespace kvr::editor {
 
 // KVR.roundAngleRAD2DEG(value): radians to degrees, rounded for display.
-rb::Value RoundedDegrees(rb::Value radians);
+rb::Value roundedDegrees(rb::Value radians);
 
 // value.to_s as UTF-8 bytes (up to the first NUL); none when to_s gives
 // something without character data (not a String).
-std::optional<std::string> DisplayText(rb::Value value);
+std::optional<std::string> displayText(rb::Value value);
 
 }  // namespace kvr::editor

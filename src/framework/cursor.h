@@ -3,7 +3,7 @@
 // can tell that a control shows a hand.
 #pragma once
 
-#include "framework/win_api.h"
+#include "win_api/win_api.h"
 
 namespace kvr::ui {
 

@@ -1,7 +1,7 @@
 // Data exchange between a dialog's controls and its members.
 #pragma once
 
-#include "framework/win_api.h"
+#include "win_api/win_api.h"
 #include "text/wide_string.h"
 
 namespace kvr::ui {

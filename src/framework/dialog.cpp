@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "framework/data_exchange.h"
-#include "framework/dialog_template.h"
+#include "res/dialog_template.h"
 #include "framework/modal_hook.h"
 #include "framework/resource_scope.h"
 

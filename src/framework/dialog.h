@@ -43,7 +43,6 @@ public:
     // Exchanges data between the controls and the members: from the controls
     // when saveAndValidate is TRUE, to them otherwise.
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
-    bool IsExchangingData() const { return exchanging_; }
 
     void EndDialog(int result);
     // Whether the modal loop was told to end (by EndDialog or a failure).

@@ -1,7 +1,7 @@
 // CFont: a GDI font the owner creates and deletes with itself.
 #pragma once
 
-#include "framework/win_api.h"
+#include "win_api/win_api.h"
 
 namespace kvr::ui {
 

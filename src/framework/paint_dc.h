@@ -2,7 +2,7 @@
 // drawing calls custom-painted controls use.
 #pragma once
 
-#include "framework/win_api.h"
+#include "win_api/win_api.h"
 
 namespace kvr::ui {
 

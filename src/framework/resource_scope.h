@@ -3,7 +3,7 @@
 // executable. Scopes nest; each restores what was current before it.
 #pragma once
 
-#include "framework/win_api.h"
+#include "win_api/win_api.h"
 
 namespace kvr::ui {
 

@@ -1,9 +1,8 @@
 // Opening an address with the shell's "open" verb. Every launch of the module
-// goes through ShellOpen; test builds record the addresses instead of
-// launching anything.
+// goes through ShellOpen. Test builds install an opener that records the
+// addresses instead of launching anything (as they install the modal hook);
+// the product installs none, and the shell opens them.
 #pragma once
-
-#include <vector>
 
 #include "text/wide_string.h"
 
@@ -11,9 +10,9 @@ namespace kvr::ui {
 
 void ShellOpen(const text::WideString& address);
 
-#if defined(KVR_TEST_DRIVER)
-// The addresses handed to ShellOpen, oldest first.
-std::vector<text::WideString>& RecordedShellOpens();
-#endif
+using ShellOpener = void (*)(const text::WideString& address);
+
+// nullptr gives the launches back to the shell.
+void SetShellOpener(ShellOpener opener);
 
 }  // namespace kvr::ui

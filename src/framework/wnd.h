@@ -5,7 +5,7 @@
 #pragma once
 
 #include "framework/runtime_class.h"
-#include "framework/win_api.h"
+#include "win_api/win_api.h"
 #include "text/wide_string.h"
 
 namespace kvr::ui {

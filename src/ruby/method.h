@@ -1,5 +1,6 @@
 // The outermost frame of every Ruby-callable method, and its definition on a
-// class in one line: defineMethod<&Body>(klass, "Name").
+// class in one line: defineMethod<&Body>(klass, "Name") (defineSingletonMethod
+// for a module function of the test driver).
 //
 // The body runs inside a try block that lets no C++ exception reach Ruby; a
 // Ruby exception that the body carried out as a RubyError is re-raised only
@@ -63,5 +64,18 @@ template <auto Body>
 void defineMethod(Value klass, const char* name) {
     defineMethod(klass, name, &detail::GuardedMethod<Body>::call);
 }
+
+#if defined(KVR_TEST_DRIVER)
+// Module functions, for the test driver's module (test builds only: the
+// product's Ruby 1.8 interface declares no rb_define_singleton_method).
+void defineSingletonMethod(Value module, const char* name, Method0 fn);
+void defineSingletonMethod(Value module, const char* name, Method1 fn);
+
+// Defines Body (Value (Value self[, Value arg])) as a module function.
+template <auto Body>
+void defineSingletonMethod(Value module, const char* name) {
+    defineSingletonMethod(module, name, &detail::GuardedMethod<Body>::call);
+}
+#endif
 
 }  // namespace kvr::rb

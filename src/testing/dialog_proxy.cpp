@@ -7,6 +7,7 @@
 #include "framework/dialog.h"
 #include "ruby/calls.h"
 #include "ruby/convert.h"
+#include "ruby/method.h"
 #include "testing/dialog_timing.h"
 #include "testing/keyboard_input.h"
 #include "testing/pointer_input.h"

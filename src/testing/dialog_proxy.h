@@ -3,7 +3,7 @@
 // while its block runs.
 #pragma once
 
-#include "framework/win_api.h"
+#include "win_api/win_api.h"
 #include "ruby/ruby_value.h"
 
 namespace kvr::testing {

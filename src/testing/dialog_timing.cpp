@@ -68,8 +68,8 @@ void SettleDialog(HWND dialog) {
 }
 
 void DefineDialogTiming(rb::Value driverModule) {
-    DefineSingletonMethod<&Now>(driverModule, "now");
-    DefineSingletonMethod<&PlainDialogSeconds>(driverModule, "plain_dialog_seconds");
+    rb::defineSingletonMethod<&Now>(driverModule, "now");
+    rb::defineSingletonMethod<&PlainDialogSeconds>(driverModule, "plain_dialog_seconds");
 }
 
 }  // namespace kvr::testing

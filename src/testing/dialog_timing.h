@@ -15,7 +15,7 @@
 // part of it still waiting to be painted has been painted.
 #pragma once
 
-#include "framework/win_api.h"
+#include "win_api/win_api.h"
 #include "ruby/ruby_value.h"
 
 namespace kvr::testing {

@@ -6,7 +6,7 @@
 // own, and its pixels are measured.
 #pragma once
 
-#include "framework/win_api.h"
+#include "win_api/win_api.h"
 #include "text/wide_string.h"
 
 namespace kvr::testing {

@@ -6,7 +6,7 @@
 #include <type_traits>
 #include <utility>
 
-#include "framework/win_api.h"
+#include "win_api/win_api.h"
 
 namespace kvr::testing {
 

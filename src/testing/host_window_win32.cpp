@@ -1,8 +1,9 @@
 #include "testing/host_window.h"
 
-#include "framework/win_api.h"
+#include "win_api/win_api.h"
 #include "ruby/calls.h"
 #include "ruby/convert.h"
+#include "ruby/method.h"
 #include "testing/dialog_proxy.h"
 #include "testing/ruby_values.h"
 
@@ -92,9 +93,9 @@ rb::Value WindowRect(rb::Value self) {
 }  // namespace
 
 void DefineHostWindowMethods(rb::Value driverModule, rb::Value dialogProxyClass) {
-    DefineSingletonMethod<&HostWindow>(driverModule, "host_window");
-    DefineSingletonMethod<&CloseHostWindow>(driverModule, "close_host_window");
-    DefineSingletonMethod<&ShowHostWindow>(driverModule, "show_host_window");
+    rb::defineSingletonMethod<&HostWindow>(driverModule, "host_window");
+    rb::defineSingletonMethod<&CloseHostWindow>(driverModule, "close_host_window");
+    rb::defineSingletonMethod<&ShowHostWindow>(driverModule, "show_host_window");
     rb::defineMethod<&OwnedByHost>(dialogProxyClass, "owned_by_host?");
     rb::defineMethod<&WindowRect>(dialogProxyClass, "window_rect");
 }

@@ -3,7 +3,7 @@
 // has the focus.
 #pragma once
 
-#include "framework/win_api.h"
+#include "win_api/win_api.h"
 #include "text/wide_string.h"
 
 namespace kvr::testing {

@@ -4,7 +4,7 @@
 // captured the mouse while a button is held.
 #pragma once
 
-#include "framework/win_api.h"
+#include "win_api/win_api.h"
 
 namespace kvr::testing {
 

@@ -48,19 +48,4 @@ std::string NameOf(rb::Value symbol) {
     return std::string(rb::stringBytes(name).view());
 }
 
-void DefineSingletonMethod(rb::Value module, const char* name, rb::Value (*fn)(rb::Value)) {
-    rb::protect([module, name, fn] {
-        rb_define_singleton_method(module, name, fn, 0);
-        return rb::Value(Qnil);
-    });
-}
-
-void DefineSingletonMethod(rb::Value module, const char* name,
-                           rb::Value (*fn)(rb::Value, rb::Value)) {
-    rb::protect([module, name, fn] {
-        rb_define_singleton_method(module, name, fn, 1);
-        return rb::Value(Qnil);
-    });
-}
-
 }  // namespace kvr::testing

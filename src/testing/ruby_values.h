@@ -4,8 +4,7 @@
 
 #include <string_view>
 
-#include "framework/win_api.h"
-#include "ruby/method.h"
+#include "win_api/win_api.h"
 #include "ruby/ruby_value.h"
 #include "text/wide_string.h"
 
@@ -22,13 +21,5 @@ text::WideString RubyToWide(rb::Value string);
 rb::Value FontHash(const LOGFONTW& font);
 // The name of a Symbol (or a String's text).
 std::string NameOf(rb::Value symbol);
-// Defines Body (no argument or one) as a module function, in the guarded frame.
-void DefineSingletonMethod(rb::Value module, const char* name, rb::Value (*fn)(rb::Value));
-void DefineSingletonMethod(rb::Value module, const char* name,
-                           rb::Value (*fn)(rb::Value, rb::Value));
-template <auto Body>
-void DefineSingletonMethod(rb::Value module, const char* name) {
-    DefineSingletonMethod(module, name, &rb::detail::GuardedMethod<Body>::call);
-}
 
 }  // namespace kvr::testing

@@ -4,7 +4,7 @@
 // screen once it has been repainted there.
 #pragma once
 
-#include "framework/win_api.h"
+#include "win_api/win_api.h"
 #include "testing/png_writer.h"
 
 namespace kvr::testing {

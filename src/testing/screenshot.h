@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "framework/win_api.h"
+#include "win_api/win_api.h"
 
 namespace kvr::testing {
 

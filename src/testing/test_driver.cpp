@@ -1,6 +1,7 @@
 #include "testing/test_driver.h"
 
 #include <new>
+#include <vector>
 
 #include "framework/dialog.h"
 #include "framework/modal_hook.h"
@@ -74,9 +75,20 @@ rb::Value ResourceDepth(rb::Value) {
     return rb::integer(ui::ResourceScope::Depth());
 }
 
+// The addresses the module handed to the shell, oldest first: a test build
+// launches nothing.
+std::vector<text::WideString>& RecordedShellOpens() {
+    static std::vector<text::WideString> opened;
+    return opened;
+}
+
+void RecordShellOpen(const text::WideString& address) {
+    RecordedShellOpens().push_back(address);
+}
+
 rb::Value ShellOpens(rb::Value) {
     rb::Value addresses = NewArray();
-    for (const auto& address : ui::RecordedShellOpens()) {
+    for (const auto& address : RecordedShellOpens()) {
         Push(addresses, WideToRuby(address));
     }
     return addresses;
@@ -98,7 +110,7 @@ rb::Value FailNatively(rb::Value) {
 
 rb::Value Reset(rb::Value self) {
     rb::call(rb::call(self, "queued_blocks"), "clear");
-    ui::RecordedShellOpens().clear();
+    RecordedShellOpens().clear();
     unhandledDialogs = 0;
     rb::resetSwallowedNativeFailures();
     return rb::nil();
@@ -109,13 +121,13 @@ rb::Value Reset(rb::Value self) {
 void DefineTestDriver() {
     rb::evalString(kDriverSource);
     rb::Value driver = DriverModule();
-    DefineSingletonMethod<&LiveDialogs>(driver, "live_dialogs");
-    DefineSingletonMethod<&ResourceDepth>(driver, "resource_depth");
-    DefineSingletonMethod<&ShellOpens>(driver, "shell_opens");
-    DefineSingletonMethod<&Unhandled>(driver, "unhandled");
-    DefineSingletonMethod<&NativeFailures>(driver, "native_failures");
-    DefineSingletonMethod<&FailNatively>(driver, "fail_natively");
-    DefineSingletonMethod<&Reset>(driver, "reset");
+    rb::defineSingletonMethod<&LiveDialogs>(driver, "live_dialogs");
+    rb::defineSingletonMethod<&ResourceDepth>(driver, "resource_depth");
+    rb::defineSingletonMethod<&ShellOpens>(driver, "shell_opens");
+    rb::defineSingletonMethod<&Unhandled>(driver, "unhandled");
+    rb::defineSingletonMethod<&NativeFailures>(driver, "native_failures");
+    rb::defineSingletonMethod<&FailNatively>(driver, "fail_natively");
+    rb::defineSingletonMethod<&Reset>(driver, "reset");
     DefineDialogProxyClass(driver);
     DefineDialogTiming(driver);
 #if defined(_WIN32)
@@ -123,6 +135,7 @@ void DefineTestDriver() {
     DefineTextFitMethod(rb::call(driver, "const_get", rb::evalString(":Dialog")));
 #endif
     ui::SetModalHook(&OnDialogShown);
+    ui::SetShellOpener(&RecordShellOpen);
 }
 
 }  // namespace kvr::testing

@@ -2,9 +2,10 @@
 
 #include <string>
 
-#include "framework/win_api.h"
+#include "win_api/win_api.h"
 #include "ruby/calls.h"
 #include "ruby/convert.h"
+#include "ruby/method.h"
 #include "testing/dialog_proxy.h"
 #include "testing/drawn_text.h"
 #include "testing/ruby_values.h"

@@ -3,7 +3,7 @@
 #include "framework/resource_scope.h"
 
 #if !defined(_WIN32)
-#include "framework/headless/headless.h"
+#include "headless/headless.h"
 #endif
 
 namespace kvr::framework_test {

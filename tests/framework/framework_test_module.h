@@ -6,7 +6,7 @@
 
 #include <cstddef>
 
-#include "framework/win_api.h"
+#include "win_api/win_api.h"
 
 namespace kvr::framework_test {
 

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "framework/win_api.h"
+#include "win_api/win_api.h"
 #include "text/wide_string.h"
 
 namespace kvr::framework_test {

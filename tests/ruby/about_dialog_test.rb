@@ -9,16 +9,16 @@ class AboutDialogTest < Minitest::Test
          "utm_source=help&utm_medium=software&utm_campaign=SketchUp12".freeze
 
   def lines
-    read_dialog(:KVRGUIShowAbout) { |d| [d.text(2007), d.text(2046)] }
+    read_dialog(:KVRGUIShowAbout) { |d| [d.text(IDC_ABOUT_VERSION), d.text(IDC_ABOUT_BUILD)] }
   end
 
   def test_what_the_user_sees
     result, seen = drive(:KVRGUIShowAbout) do |d|
       seen = { class: d.class_name, template: d.template_id, caption: d.caption,
-               name: d.text(2011), name_font: d.font(2011), version: d.text(2007),
-               build: d.text(2046), home: d.text(2048), help: d.text(2090), ok: d.text(2050),
-               copyright: d.text(2047), focus: d.focus }
-      d.click(2050)
+               name: d.text(IDC_ABOUT_PRODUCT_NAME), name_font: d.font(IDC_ABOUT_PRODUCT_NAME), version: d.text(IDC_ABOUT_VERSION),
+               build: d.text(IDC_ABOUT_BUILD), home: d.text(IDC_ABOUT_HOME_LINK), help: d.text(IDC_ABOUT_HELP_LINK), ok: d.text(IDC_ABOUT_OK),
+               copyright: d.text(IDC_ABOUT_COPYRIGHT), focus: d.focus }
+      d.click(IDC_ABOUT_OK)
       seen
     end
     assert_nil result
@@ -34,7 +34,7 @@ class AboutDialogTest < Minitest::Test
   end
 
   def test_every_way_out_returns_nil
-    [->(d) { d.click(2050) }, ->(d) { d.key(:enter) }, ->(d) { d.key(:escape) },
+    [->(d) { d.click(IDC_ABOUT_OK) }, ->(d) { d.key(:enter) }, ->(d) { d.key(:escape) },
      ->(d) { d.close }].each do |way_out|
       assert_nil drive(:KVRGUIShowAbout) { |d| way_out.call(d) }.first
     end
@@ -43,10 +43,10 @@ class AboutDialogTest < Minitest::Test
 
   def test_links_open_their_addresses_and_leave_the_box_open
     _, seen = drive(:KVRGUIShowAbout) do |d|
-      d.click(2048)
-      d.click(2090)
-      [KVRGUITest.shell_opens.dup, d.hand_cursor?(2048), d.hand_cursor?(2090),
-       d.hand_cursor?(2007), d.caption, d.close]
+      d.click(IDC_ABOUT_HOME_LINK)
+      d.click(IDC_ABOUT_HELP_LINK)
+      [KVRGUITest.shell_opens.dup, d.hand_cursor?(IDC_ABOUT_HOME_LINK), d.hand_cursor?(IDC_ABOUT_HELP_LINK),
+       d.hand_cursor?(IDC_ABOUT_VERSION), d.caption, d.close]
     end
     assert_equal [[HOME, HELP], true, true, false, "About Sorvane", nil], seen
   end

@@ -8,8 +8,8 @@ class DriverTest < Minitest::Test
 
   def test_recorded_launches_survive_a_collection_while_they_are_built
     drive(:KVRGUIShowAbout) do |d|
-      3.times { d.click(2048) }
-      d.click(2090)
+      3.times { d.click(IDC_ABOUT_HOME_LINK) }
+      d.click(IDC_ABOUT_HELP_LINK)
       d.close
     end
     opens = with_gc_stress { KVRGUITest.shell_opens }

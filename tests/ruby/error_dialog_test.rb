@@ -9,9 +9,9 @@ class ErrorDialogTest < Minitest::Test
 
   def test_what_the_user_sees
     result, seen = drive(:KVRGUIShowError, "The face could not be moved.") do |d|
-      seen = [d.class_name, d.template_id, d.caption, d.text(2068), d.text(1),
-              d.font(2068), d.font(1), d.focus]
-      d.click(1)
+      seen = [d.class_name, d.template_id, d.caption, d.text(IDC_ERROR_MESSAGE), d.text(IDOK),
+              d.font(IDC_ERROR_MESSAGE), d.font(IDOK), d.focus]
+      d.click(IDOK)
       seen
     end
     assert_nil result
@@ -21,7 +21,7 @@ class ErrorDialogTest < Minitest::Test
   end
 
   def test_every_way_out_returns_nil
-    [->(d) { d.click(1) }, ->(d) { d.key(:enter) }, ->(d) { d.key(:escape) },
+    [->(d) { d.click(IDOK) }, ->(d) { d.key(:enter) }, ->(d) { d.key(:escape) },
      ->(d) { d.close }].each do |way_out|
       result, = drive(:KVRGUIShowError, "message") { |d| way_out.call(d) }
       assert_nil result
@@ -37,17 +37,17 @@ class ErrorDialogTest < Minitest::Test
       "line one\nline two" => "line one\nline two",
       "x" * 3000 => "x" * 3000
     }.each do |message, shown|
-      text = read_dialog(:KVRGUIShowError, message) { |d| d.text(2068) }
+      text = read_dialog(:KVRGUIShowError, message) { |d| d.text(IDC_ERROR_MESSAGE) }
       assert_equal shown, text, "message #{message[0, 20].inspect}"
     end
   end
 
   def test_messages_that_are_not_strings_show_their_to_s
-    number = read_dialog(:KVRGUIShowError, 42) { |d| d.text(2068) }
+    number = read_dialog(:KVRGUIShowError, 42) { |d| d.text(IDC_ERROR_MESSAGE) }
     assert_equal "42", number
-    error = read_dialog(:KVRGUIShowError, ArgumentError.new("bad edge")) { |d| d.text(2068) }
+    error = read_dialog(:KVRGUIShowError, ArgumentError.new("bad edge")) { |d| d.text(IDC_ERROR_MESSAGE) }
     assert_equal "bad edge", error
-    nothing = read_dialog(:KVRGUIShowError, nil) { |d| d.text(2068) }
+    nothing = read_dialog(:KVRGUIShowError, nil) { |d| d.text(IDC_ERROR_MESSAGE) }
     assert_equal "", nothing
   end
 
@@ -71,8 +71,8 @@ class ErrorDialogTest < Minitest::Test
   end
 
   def test_two_calls_build_fresh_dialogs
-    first = read_dialog(:KVRGUIShowError, "first message, rather long") { |d| d.text(2068) }
-    second = read_dialog(:KVRGUIShowError, "second") { |d| d.text(2068) }
+    first = read_dialog(:KVRGUIShowError, "first message, rather long") { |d| d.text(IDC_ERROR_MESSAGE) }
+    second = read_dialog(:KVRGUIShowError, "second") { |d| d.text(IDC_ERROR_MESSAGE) }
     assert_equal ["first message, rather long", "second"], [first, second]
   end
 
@@ -87,7 +87,7 @@ class ErrorDialogTest < Minitest::Test
       rescue RuntimeError => e
         e.message
       ensure
-        d.click(1)
+        d.click(IDOK)
       end
       if Gem.win_platform?
         assert_equal :saved, outcome
@@ -117,10 +117,10 @@ class ErrorDialogWithLinkTest < Minitest::Test
   def test_what_the_user_sees
     result, seen = drive(:KVRGUIShowErrorWithHlink, "Solver failed.") do |d|
       seen = { class: d.class_name, template: d.template_id, caption: d.caption,
-               message: d.text(2064), sentence: d.text(2066), link: d.text(2065),
-               separator: d.text(2067), ok: d.text(1), link_font: d.font(2065),
-               message_font: d.font(2064), focus: d.focus }
-      d.click(1)
+               message: d.text(IDC_ERROR_HLINK_MESSAGE), sentence: d.text(IDC_ERROR_HLINK_SENTENCE), link: d.text(IDC_ERROR_HLINK_LINK),
+               separator: d.text(IDC_SEPARATOR), ok: d.text(IDOK), link_font: d.font(IDC_ERROR_HLINK_LINK),
+               message_font: d.font(IDC_ERROR_HLINK_MESSAGE), focus: d.focus }
+      d.click(IDOK)
       seen
     end
     assert_nil result
@@ -134,19 +134,19 @@ class ErrorDialogWithLinkTest < Minitest::Test
 
   def test_the_link_opens_the_forum_and_leaves_the_dialog_open
     _, seen = drive(:KVRGUIShowErrorWithHlink, "m") do |d|
-      d.click(2065)
-      d.click(2065)
+      d.click(IDC_ERROR_HLINK_LINK)
+      d.click(IDC_ERROR_HLINK_LINK)
       opened = KVRGUITest.shell_opens.dup
-      [opened, d.caption, d.click(1)]
+      [opened, d.caption, d.click(IDOK)]
     end
     assert_equal [[FORUM, FORUM], "Sorvane Error", nil], seen
   end
 
   def test_only_a_release_over_the_link_opens_it
     _, seen = drive(:KVRGUIShowErrorWithHlink, "m") do |d|
-      d.drag(2065, 2066)
+      d.drag(IDC_ERROR_HLINK_LINK, IDC_ERROR_HLINK_SENTENCE)
       pressed_on_link = KVRGUITest.shell_opens.dup
-      d.drag(2066, 2065)
+      d.drag(IDC_ERROR_HLINK_SENTENCE, IDC_ERROR_HLINK_LINK)
       [pressed_on_link, KVRGUITest.shell_opens.dup, d.close]
     end
     assert_equal [[], [FORUM], nil], seen
@@ -154,7 +154,7 @@ class ErrorDialogWithLinkTest < Minitest::Test
 
   def test_the_hand_cursor_shows_over_the_link_only
     seen = read_dialog(:KVRGUIShowErrorWithHlink, "m") do |d|
-      [d.hand_cursor?(2065), d.hand_cursor?(2064), d.hand_cursor?(2066), d.hand_cursor?(1)]
+      [d.hand_cursor?(IDC_ERROR_HLINK_LINK), d.hand_cursor?(IDC_ERROR_HLINK_MESSAGE), d.hand_cursor?(IDC_ERROR_HLINK_SENTENCE), d.hand_cursor?(IDOK)]
     end
     assert_equal [true, false, false, false], seen
   end

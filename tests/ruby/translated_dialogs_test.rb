@@ -1,8 +1,11 @@
 require_relative "test_helper"
+require_relative "support/resource_ids"
 
 # The dialogs with a strings file: each text is looked up by its English
 # wording; web addresses cannot be translated.
 class TranslatedDialogsTest < Minitest::Test
+  include ResourceIds
+
   STRINGS = <<~STRINGS.freeze
     "OK" = "D'accord";
     "Sorvane Error" = "Erreur de Sorvane";
@@ -19,20 +22,25 @@ class TranslatedDialogsTest < Minitest::Test
     TAVRO_SORVANE_VERSION = "1.1"
     TAVRO_SORVANE_BUILD = 123
     seen = []
-    KVRGUITest.on_dialog { |d| seen << [d.caption, d.text(2068), d.text(1)]; d.click(1) }
+    KVRGUITest.on_dialog do |d|
+      seen << [d.caption, d.text(#{IDC_ERROR_MESSAGE}), d.text(#{IDOK})]
+      d.click(#{IDOK})
+    end
     KVRGUI.new.KVRGUIShowError("Cannot solve")
-    KVRGUITest.on_dialog { |d| seen << [d.text(2068)]; d.click(1) }
+    KVRGUITest.on_dialog { |d| seen << [d.text(#{IDC_ERROR_MESSAGE})]; d.click(#{IDOK}) }
     KVRGUI.new.KVRGUIShowError("OK")
     KVRGUITest.on_dialog do |d|
-      d.click(2065)
-      seen << [d.caption, d.text(2064), d.text(2066), d.text(2065), d.text(1)]
-      d.click(1)
+      d.click(#{IDC_ERROR_HLINK_LINK})
+      seen << [d.caption, d.text(#{IDC_ERROR_HLINK_MESSAGE}), d.text(#{IDC_ERROR_HLINK_SENTENCE}),
+               d.text(#{IDC_ERROR_HLINK_LINK}), d.text(#{IDOK})]
+      d.click(#{IDOK})
     end
     KVRGUI.new.KVRGUIShowErrorWithHlink("Cannot solve")
     KVRGUITest.on_dialog do |d|
-      seen << [d.caption, d.text(2007), d.text(2046), d.text(2090), d.text(2050)]
-      d.click(2090)
-      d.click(2050)
+      seen << [d.caption, d.text(#{IDC_ABOUT_VERSION}), d.text(#{IDC_ABOUT_BUILD}),
+               d.text(#{IDC_ABOUT_HELP_LINK}), d.text(#{IDC_ABOUT_OK})]
+      d.click(#{IDC_ABOUT_HELP_LINK})
+      d.click(#{IDC_ABOUT_OK})
     end
     KVRGUI.new.KVRGUIShowAbout
     seen + [KVRGUITest.shell_opens, [KVRGUITest.unhandled, KVRGUITest.native_failures]]
@@ -55,12 +63,22 @@ class TranslatedDialogsTest < Minitest::Test
 
   # The options dialog's fourteen texts, each by its English key: the caption
   # and the thirteen controls that show one.
-  OPTIONS_TEXTS = { caption: "Sorvane Options", 2093 => "Inferred dimensions:",
-                    2023 => "Generate inferred dimensions", 2000 => "Rectangle", 2001 => "Push/Pull",
-                    2094 => "Update mode:", 2057 => "Update geometry after editing Sorvane",
-                    2095 => "After Geometry Editing:", 2058 => "Do nothing", 2059 => "Update Sorvane values",
-                    2060 => "Update geometry to satisfy Sorvane", 2025 => "Show full Sorvane names",
-                    2051 => "Restore Defaults", 2091 => "OK" }.freeze
+  OPTIONS_TEXTS = {
+    caption: "Sorvane Options",
+    IDC_OPTIONS_INFERRED_HEADING => "Inferred dimensions:",
+    IDC_OPTIONS_INFERRED => "Generate inferred dimensions",
+    IDC_OPTIONS_RECTANGLE => "Rectangle",
+    IDC_OPTIONS_PUSH_PULL => "Push/Pull",
+    IDC_OPTIONS_UPDATE_MODE_HEADING => "Update mode:",
+    IDC_OPTIONS_IMMEDIATELY_SOLVE => "Update geometry after editing Sorvane",
+    IDC_OPTIONS_AFTER_EDITING_HEADING => "After Geometry Editing:",
+    IDC_OPTIONS_DO_NOTHING => "Do nothing",
+    IDC_OPTIONS_UPDATE_VALUES => "Update Sorvane values",
+    IDC_OPTIONS_UPDATE_GEOMETRY => "Update geometry to satisfy Sorvane",
+    IDC_OPTIONS_FULL_TEXT => "Show full Sorvane names",
+    IDC_OPTIONS_RESTORE_DEFAULTS => "Restore Defaults",
+    IDC_OPTIONS_OK => "OK"
+  }.freeze
 
   OPTIONS_SCRIPT = <<~RUBY.freeze
     options = Object.new
@@ -73,7 +91,7 @@ class TranslatedDialogsTest < Minitest::Test
     seen = nil
     KVRGUITest.on_dialog do |d|
       seen = #{OPTIONS_TEXTS.keys.inspect}.map { |id| id == :caption ? d.caption : d.text(id) }
-      d.click(2091)
+      d.click(#{IDC_OPTIONS_OK})
     end
     KVRGUI.new.KVRGUIShowOptions(plugin)
     [seen, KVRGUITest.unhandled]

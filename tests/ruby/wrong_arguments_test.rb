@@ -197,7 +197,7 @@ class WrongArgumentsTest < Minitest::Test
     converts.define_singleton_method(:to_int) { raise failure }
     assert_same failure, assert_raises(OddObjectError) { SHOW.call([constraint_typed(converts), "W"]) }
     converts.define_singleton_method(:to_int) { 51 }
-    result, = drive(:KVRGUIShowConstraint, [constraint_typed(converts), "W"]) { |d| d.click(1) }
+    result, = drive(:KVRGUIShowConstraint, [constraint_typed(converts), "W"]) { |d| d.click(IDOK) }
     assert_equal ["1", "W", 51], result, "an object with to_int converts itself"
     stop = StopRequest.new("stop")
     stopping = OddInspect.new { raise stop }

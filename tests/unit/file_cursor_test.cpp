@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "framework/cursor.h"
-#include "framework/headless/headless.h"
+#include "headless/headless.h"
 
 namespace kvr::ui {
 namespace {

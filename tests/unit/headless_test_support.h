@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "framework/headless/headless.h"
+#include "headless/headless.h"
 #include "headless_test_resources.h"
 
 namespace kvr::headless_test {

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "framework/dialog_template.h"
-#include "framework/headless/embedded_resources.h"
-#include "framework/res_file.h"
+#include "res/dialog_template.h"
+#include "entry/embedded_resources.h"
+#include "res/res_file.h"
 
 namespace kvr::ui {
 namespace {

@@ -1,10 +1,14 @@
 # Acting as the user of the module's dialogs through the test driver.
 
+require_relative "resource_ids"
+
 # The plug-in's version constants, as the About box reads them.
 TAVRO_SORVANE_VERSION = "1.1".freeze unless defined?(TAVRO_SORVANE_VERSION)
 TAVRO_SORVANE_BUILD = 123 unless defined?(TAVRO_SORVANE_BUILD)
 
 module DialogHelpers
+  include ResourceIds
+
   def setup
     KVRGUITest.reset
     @abandoned_dialogs = 0

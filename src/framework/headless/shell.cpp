@@ -1,8 +1,0 @@
-// ShellExecuteW: the headless system opens nothing and reports success (a
-// value above 32). Test builds of the framework record shell launches on
-// their own.
-#include "framework/headless/user32.h"
-
-HINSTANCE ShellExecuteW(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, int) {
-    return reinterpret_cast<HINSTANCE>(static_cast<ULONG_PTR>(42));
-}
