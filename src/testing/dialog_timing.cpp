@@ -1,6 +1,7 @@
 #include "testing/dialog_timing.h"
 
 #include <chrono>
+#include <exception>
 
 #include "framework/resource_scope.h"
 #include "ruby/convert.h"
@@ -8,6 +9,7 @@
 #include "ruby/protect.h"
 #include "ruby/ruby_api.h"
 #include "testing/ruby_values.h"
+#include "testing/test_driver.h"
 
 namespace kvr::testing {
 
@@ -15,25 +17,44 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr UINT kSettledMessage = WM_APP + 0x4B;
+constexpr UINT kShownMessage = WM_APP + 0x4B;
 
+// A failure of the block, carried out of the dialog procedure: no C++
+// exception crosses the window system's frames.
 struct PlainRun {
-    Clock::time_point settled;
+    std::exception_ptr failure;
 };
 
-INT_PTR CALLBACK PlainDialogProc(HWND window, UINT message, WPARAM, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(window, DWLP_USER, lParam);
-        PostMessageW(window, kSettledMessage, 0, 0);
-        return TRUE;
+INT_PTR CALLBACK PlainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            SetWindowLongPtrW(window, DWLP_USER, lParam);
+            PostMessageW(window, kShownMessage, 0, 0);
+            return TRUE;
+        case kShownMessage: {
+            // As the module's dialogs do before their hook runs.
+            if (!IsWindowVisible(window)) {
+                ShowWindow(window, SW_SHOWNORMAL);
+                UpdateWindow(window);
+            }
+            auto* run = reinterpret_cast<PlainRun*>(GetWindowLongPtrW(window, DWLP_USER));
+            try {
+                RunNextDialogBlock(window);
+            } catch (...) {
+                run->failure = std::current_exception();
+            }
+            EndDialog(window, IDCANCEL);
+            return TRUE;
+        }
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+                EndDialog(window, LOWORD(wParam));
+                return TRUE;
+            }
+            return FALSE;
+        default:
+            return FALSE;
     }
-    if (message == kSettledMessage) {
-        SettleDialog(window);
-        reinterpret_cast<PlainRun*>(GetWindowLongPtrW(window, DWLP_USER))->settled = Clock::now();
-        EndDialog(window, IDOK);
-        return TRUE;
-    }
-    return FALSE;
 }
 
 rb::Value Now(rb::Value) {
@@ -41,21 +62,25 @@ rb::Value Now(rb::Value) {
     return rb::protect([seconds] { return rb_float_new(seconds); });
 }
 
-rb::Value PlainDialogSeconds(rb::Value, rb::Value templateId) {
+rb::Value PlainDialog(rb::Value, rb::Value templateId) {
     const long id = rb::toLong(templateId);
+    if (id <= 0 || id > 0xFFFF) {
+        return rb::nil();
+    }
     ui::ResourceScope resources;
     HMODULE module = ui::ThisModule();
     HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), RT_DIALOG);
     const void* bytes = found ? LockResource(LoadResource(module, found)) : nullptr;
-    if (id <= 0 || id > 0xFFFF || bytes == nullptr) {
+    if (bytes == nullptr) {
         return rb::nil();
     }
     PlainRun run;
-    const Clock::time_point start = Clock::now();
     DialogBoxIndirectParamW(module, static_cast<LPCDLGTEMPLATEW>(bytes), nullptr, &PlainDialogProc,
                             reinterpret_cast<LPARAM>(&run));
-    const double seconds = std::chrono::duration<double>(run.settled - start).count();
-    return rb::protect([seconds] { return rb_float_new(seconds); });
+    if (run.failure) {
+        std::rethrow_exception(run.failure);
+    }
+    return rb::boolValue(true);
 }
 
 }  // namespace
@@ -69,7 +94,7 @@ void SettleDialog(HWND dialog) {
 
 void DefineDialogTiming(rb::Value driverModule) {
     rb::defineSingletonMethod<&Now>(driverModule, "now");
-    rb::defineSingletonMethod<&PlainDialogSeconds>(driverModule, "plain_dialog_seconds");
+    rb::defineSingletonMethod<&PlainDialog>(driverModule, "plain_dialog");
 }
 
 }  // namespace kvr::testing

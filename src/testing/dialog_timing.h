@@ -1,18 +1,21 @@
-// What the dialog benchmark measures with the driver: a clock, and the time a
-// plain dialog of one of the module's templates takes to be shown, idle and
-// painted, for comparison with the module's own dialogs (test builds only).
+// What the dialog benchmark needs from the driver: a clock, and a plain dialog
+// of one of the module's templates that goes through the same driver
+// machinery as the module's own dialogs, so that the two can be compared
+// (test builds only).
 //
-//   KVRGUITest.now                      a monotonic clock, in seconds
-//   KVRGUITest.plain_dialog_seconds(id) DialogBoxIndirectParamW of template id
-//                                       with a dialog procedure that does
-//                                       nothing: seconds from the call until
-//                                       the dialog is idle and painted; nil
-//                                       when the module has no such template
-//   dialog.settle                       paints what is pending, now
+//   KVRGUITest.now             a monotonic clock, in seconds
+//   KVRGUITest.plain_dialog(id) DialogBoxIndirectParamW of template id with a
+//                              dialog procedure that does nothing of its own;
+//                              once the dialog is shown, the next block queued
+//                              with on_dialog runs on it, exactly as on one of
+//                              the module's dialogs (shown, then the block with
+//                              a proxy); the dialog ends when the block has
+//                              returned, or on OK or Cancel. true; nil when
+//                              the module has no such template
+//   dialog.settle              paints what is pending, now
 //
-// "Idle and painted" is the same on both sides: a message posted from
-// WM_INITDIALOG has come through the queue, the dialog is visible, and every
-// part of it still waiting to be painted has been painted.
+// "Shown" is the same on both sides: a message posted from WM_INITDIALOG has
+// come through the queue and the dialog is visible.
 #pragma once
 
 #include "win_api/win_api.h"

@@ -53,11 +53,7 @@ rb::Value DriverModule() {
 void OnDialogShown(ui::CDialog& dialog, int stage) {
     HWND window = dialog.m_hWnd;
     if (stage == 0) {
-        rb::Value block = rb::call(rb::call(DriverModule(), "queued_blocks"), "shift");
-        if (!rb::isNil(block)) {
-            DialogProxyLease lease(window);
-            rb::call(block, "call", lease.proxy());
-        }
+        RunNextDialogBlock(window);
         if (!dialog.HasEnded()) {
             dialog.PostHookStage(1);
         }
@@ -117,6 +113,14 @@ rb::Value Reset(rb::Value self) {
 }
 
 }  // namespace
+
+void RunNextDialogBlock(HWND dialog) {
+    rb::Value block = rb::call(rb::call(DriverModule(), "queued_blocks"), "shift");
+    if (!rb::isNil(block)) {
+        DialogProxyLease lease(dialog);
+        rb::call(block, "call", lease.proxy());
+    }
+}
 
 void DefineTestDriver() {
     rb::evalString(kDriverSource);

@@ -14,7 +14,7 @@
 //                                     swallowed: the method returned nil as if
 //                                     cancelled
 //   KVRGUITest.fail_natively          a method whose body fails natively
-//   KVRGUITest.now, .plain_dialog_seconds(id)   for the dialog benchmark
+//   KVRGUITest.now, .plain_dialog(id)  for the dialog benchmark
 //                                     (testing/dialog_timing.h)
 //   KVRGUITest.reset                  drops queued blocks, launches, the counts
 //
@@ -22,8 +22,14 @@
 // would close it.
 #pragma once
 
+#include "win_api/win_api.h"
+
 namespace kvr::testing {
 
 void DefineTestDriver();
+
+// Runs the next block queued with on_dialog, if any, with a proxy for the
+// dialog window; a Ruby exception from the block comes out as a RubyError.
+void RunNextDialogBlock(HWND dialog);
 
 }  // namespace kvr::testing

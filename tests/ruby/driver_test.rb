@@ -27,6 +27,23 @@ class DriverTest < Minitest::Test
     assert_equal 0, KVRGUITest.native_failures
   end
 
+  # The benchmark's plain dialog: the template's own controls and texts, the
+  # queued block run on it as on one of the module's dialogs, and the block's
+  # failure raised from the call.
+  def test_a_plain_dialog_runs_the_queued_block_on_its_template
+    seen = nil
+    KVRGUITest.on_dialog { |d| seen = [d.caption, d.text(IDC_ERROR_MESSAGE), d.visible?(1)] }
+    assert_equal true, KVRGUITest.plain_dialog(IDD_KVRGUI_ERROR)
+    assert_equal ["Sorvane Error", "message", true], seen
+    assert_nil KVRGUITest.plain_dialog(1)
+    assert_nil KVRGUITest.plain_dialog(0x10000)
+    KVRGUITest.on_dialog { |d| d.close }
+    assert_equal true, KVRGUITest.plain_dialog(IDD_KVRGUI_ERROR_HLINK), "the close box ends it"
+    KVRGUITest.on_dialog { |_| raise IOError, "from the block" }
+    assert_raises(IOError) { KVRGUITest.plain_dialog(IDD_KVRGUI_ERROR) }
+    assert_equal 0, KVRGUITest.live_dialogs
+  end
+
   def with_gc_stress
     GC.stress = true
     yield
