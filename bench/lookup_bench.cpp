@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     // The peer holds the same pairs, each text converted once, as a table
     // built at load time would.
     std::vector<std::pair<std::string, std::basic_string<WideChar>>> owned;
-    for (const auto& [key, text] : handler.texts.utf8Pairs()) {
+    for (const auto& [key, text] : handler.tables().utf8Pairs()) {
         owned.emplace_back(std::string(key), kvr::text::utf8ToWide(text));
     }
     std::unordered_map<std::string_view, const std::basic_string<WideChar>*> peer;
@@ -98,12 +98,12 @@ int main(int argc, char** argv) {
             plain.push_back(nsPerCall(*keys, sink, peerLookup));
         }
         std::printf("lookup: entries=%zu %s native_ns=%.1f map_ns=%.1f native_over_map=%.2f\n",
-                    handler.texts.utf8Size(), kind, median(native), median(plain),
+                    handler.tables().utf8Size(), kind, median(native), median(plain),
                     median(native) / median(plain));
     }
-    handler.texts.widePairs();  // converts every UTF-16 text
+    handler.tables().widePairs();  // converts every UTF-16 text
     std::printf("bench=tables_all_converted entries=%zu bytes=%zu sink=%zu\n",
-                handler.texts.utf8Size(), handler.texts.bytesHeld(),
+                handler.tables().utf8Size(), handler.tables().bytesHeld(),
                 static_cast<std::size_t>(sink & 1));
     return 0;
 }

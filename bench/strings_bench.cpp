@@ -46,11 +46,11 @@ std::uint64_t digest(LangHandler& handler) {
         }
         add(0);
     };
-    for (const auto& [key, text] : handler.texts.utf8Pairs()) {
+    for (const auto& [key, text] : handler.tables().utf8Pairs()) {
         addBytes(key);
         addBytes(text);
     }
-    for (const auto& [key, text] : handler.texts.widePairs()) {
+    for (const auto& [key, text] : handler.tables().widePairs()) {
         addBytes(key);
         for (auto unit : text) {
             add(static_cast<unsigned char>(unit & 0xFF));
@@ -110,10 +110,11 @@ int main(int argc, char** argv) {
         }
         times.push_back(std::chrono::duration<double, std::milli>(stop - start).count());
     }
-    const std::size_t entries = handler->texts.utf8Size();
-    const std::size_t tableBytes = handler->texts.bytesHeld();  // before the digest converts
+    const std::size_t entries = handler->tables().utf8Size();
+    const std::size_t tableBytes = handler->tables().bytesHeld();  // before the digest converts
     const std::uint64_t hash = digest(*handler);
-    const std::size_t convertedBytes = handler->texts.bytesHeld();  // every UTF-16 text converted
+    const std::size_t convertedBytes =
+        handler->tables().bytesHeld();  // every UTF-16 text converted
     // The floor: the same bytes read into memory, through the same stdio.
     std::vector<double> byteTimes;
     std::size_t size = 0;

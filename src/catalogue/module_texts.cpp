@@ -1,112 +1,93 @@
 #include "catalogue/module_texts.h"
 
+#include <algorithm>
+#include <cctype>
+#include <deque>
+#include <iterator>
 #include <set>
+#include <string>
 #include <string_view>
 
+#include "catalogue/constraint_type_table.h"
+#include "catalogue/dialog_texts.h"
 #include "resources/resource_ids.h"
 
 namespace kvr::texts {
 
 namespace {
 
-// The standard OK and Cancel buttons (the window system's IDOK and IDCANCEL).
-constexpr int kOkButton = 1;
-constexpr int kCancelButton = 2;
+template <std::size_t N>
+void append(std::vector<TextUse>& uses, const TextUse (&from)[N]) {
+    uses.insert(uses.end(), std::begin(from), std::end(from));
+}
 
-std::vector<DialogTexts> buildCatalogue() {
-    const bool yes = true;
-    const bool address = false;
+// The dimension editor's texts: a window title per constraint type, the
+// buttons, a value label per label of the type table (a label most types
+// share is described by its own wording), then its fixed controls. The
+// descriptions made here live as long as the catalogue.
+std::vector<TextUse> editorTexts(std::deque<std::string>& descriptions) {
+    using editor::constraintTypeTable;
+    std::vector<TextUse> uses;
+    for (const editor::ConstraintTypeEntry& row : constraintTypeTable) {
+        if (row.type != 0) {
+            descriptions.push_back("window title, type " + std::to_string(row.type));
+            uses.push_back({row.typeNameKey, 0, descriptions.back().c_str(), kTranslatable});
+        }
+    }
+    append(uses, kEditorButtonTexts);
+    std::vector<std::string_view> labels;
+    for (const editor::ConstraintTypeEntry& row : constraintTypeTable) {
+        if (row.type == 0 ||
+            std::find(labels.begin(), labels.end(), row.valueLabelKey) != labels.end()) {
+            continue;
+        }
+        labels.push_back(row.valueLabelKey);
+        const auto sameLabel = [&row](const editor::ConstraintTypeEntry& other) {
+            return other.type != 0 && std::string_view(other.valueLabelKey) == row.valueLabelKey;
+        };
+        std::string described;
+        if (std::count_if(std::begin(constraintTypeTable), std::end(constraintTypeTable),
+                          sameLabel) == 1) {
+            described = "type " + std::to_string(row.type);
+        } else {
+            // "Distance:" labels the distance types.
+            std::string_view word(row.valueLabelKey);
+            word = word.substr(0, word.find(':'));
+            for (const char c : word) {
+                described += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            }
+            described += " types";
+        }
+        descriptions.push_back("value label, " + described);
+        uses.push_back({row.valueLabelKey, IDC_EDITOR_VALUE_LABEL, descriptions.back().c_str(),
+                        kTranslatable});
+    }
+    append(uses, kEditorControlTexts);
+    return uses;
+}
+
+template <std::size_t N>
+std::vector<TextUse> textsOf(const TextUse (&uses)[N]) {
+    return {std::begin(uses), std::end(uses)};
+}
+
+std::vector<DialogTexts> buildCatalogue(std::deque<std::string>& descriptions) {
     return {
-        {"Dimension editor",
-         "KVRGUIShowConstraint",
-         IDD_KVRGUI_CONSTRAINT,
-         {
-             {kEdgeLength, 0, "window title, type 21", yes},
-             {kArccurveRadius, 0, "window title, type 22", yes},
-             {kEdgeEdgeDistance, 0, "window title, type 51", yes},
-             {kVertexEdgeDistance, 0, "window title, type 52", yes},
-             {kEdgeVertexDistance, 0, "window title, type -52", yes},
-             {kVertexVertexDistance, 0, "window title, type 53", yes},
-             {kEdgeEdgePlanarAngle, 0, "window title, type 54", yes},
-             {kEdgeEdgeAngle, 0, "window title, type 55", yes},
-             {kEdgeFaceAngle, 0, "window title, type 56", yes},
-             {kFaceEdgeAngle, 0, "window title, type -56", yes},
-             {kVertexFaceDistance, 0, "window title, type 57", yes},
-             {kFaceVertexDistance, 0, "window title, type -57", yes},
-             {kEdgeFaceDistance, 0, "window title, type 58", yes},
-             {kFaceEdgeDistance, 0, "window title, type -58", yes},
-             {kFaceFaceDistance, 0, "window title, type 59", yes},
-             {kFaceFaceAngle, 0, "window title, type 60", yes},
-             {kOk, kOkButton, "OK button", yes},
-             {kCancel, kCancelButton, "Cancel button", yes},
-             {kLengthLabel, IDC_EDITOR_VALUE_LABEL, "value label, type 21", yes},
-             {kRadiusLabel, IDC_EDITOR_VALUE_LABEL, "value label, type 22", yes},
-             {kDistanceLabel, IDC_EDITOR_VALUE_LABEL, "value label, distance types", yes},
-             {kAngleLabel, IDC_EDITOR_VALUE_LABEL, "value label, angle types", yes},
-             {kDimensionName, IDC_EDITOR_NAME_CAPTION, "label before the name box", yes},
-             {kDistance, IDC_EDITOR_DISTANCE, "radio button", yes},
-             {kAngle, IDC_EDITOR_ANGLE, "radio button", yes},
-             {kDimensionType, IDC_EDITOR_TYPE_CAPTION, "label before the radio buttons", yes},
-             {kDegreeSign, IDC_EDITOR_VALUE, "appended to an angle in the value box", yes},
-         }},
-        {"Options dialog",
-         "KVRGUIShowOptions",
-         IDD_KVRGUI_OPTIONS,
-         {
-             {kOptionsTitle, 0, "window title", yes},
-             {kRectangle, IDC_OPTIONS_RECTANGLE, "check box", yes},
-             {kPushPull, IDC_OPTIONS_PUSH_PULL, "check box", yes},
-             {kGenerateInferred, IDC_OPTIONS_INFERRED, "check box", yes},
-             {kShowFullNames, IDC_OPTIONS_FULL_TEXT, "check box", yes},
-             {kRestoreDefaults, IDC_OPTIONS_RESTORE_DEFAULTS, "push button", yes},
-             {kImmediatelySolve, IDC_OPTIONS_IMMEDIATELY_SOLVE, "check box, two lines", yes},
-             {kAfterEditingHeading, IDC_OPTIONS_AFTER_EDITING_HEADING, "heading", yes},
-             {kDoNothing, IDC_OPTIONS_DO_NOTHING, "radio button", yes},
-             {kUpdateValues, IDC_OPTIONS_UPDATE_VALUES, "radio button", yes},
-             {kUpdateGeometry, IDC_OPTIONS_UPDATE_GEOMETRY, "radio button", yes},
-             {kInferredHeading, IDC_OPTIONS_INFERRED_HEADING, "heading", yes},
-             {kUpdateModeHeading, IDC_OPTIONS_UPDATE_MODE_HEADING, "heading", yes},
-             {kOk, IDC_OPTIONS_OK, "OK button", yes},
-         }},
-        {"Error box",
-         "KVRGUIShowError",
-         IDD_KVRGUI_ERROR,
-         {
-             {kErrorTitle, 0, "window title", yes},
-             {kOk, kOkButton, "OK button", yes},
-         }},
-        {"Error box with link",
-         "KVRGUIShowErrorWithHlink",
-         IDD_KVRGUI_ERROR_HLINK,
-         {
-             {kErrorTitle, 0, "window title", yes},
-             {kOk, kOkButton, "OK button", yes},
-             {kForumLinkText, IDC_ERROR_HLINK_LINK, "forum link", yes},
-             {kForumAddress, IDC_ERROR_HLINK_LINK, "forum link's address", address},
-             {kBugSentence, IDC_ERROR_HLINK_SENTENCE, "sentence above the link", yes},
-         }},
-        {"About box",
-         "KVRGUIShowAbout",
-         IDD_KVRGUI_ABOUT,
-         {
-             {kAboutTitle, 0, "window title", yes},
-             {kVersionLabel, IDC_ABOUT_VERSION, "before the version number", yes},
-             {kProductName, IDC_ABOUT_PRODUCT_NAME, "product name", yes},
-             {kBuildLabel, IDC_ABOUT_BUILD, "before the build number", yes},
-             {kCopyright, IDC_ABOUT_COPYRIGHT, "copyright line", yes},
-             {kHomeLinkText, IDC_ABOUT_HOME_LINK, "home page link", yes},
-             {kHomeAddress, IDC_ABOUT_HOME_LINK, "home page link's address", address},
-             {kOk, IDC_ABOUT_OK, "OK button", yes},
-             {kHelpLinkText, IDC_ABOUT_HELP_LINK, "help page link", yes},
-             {kHelpAddress, IDC_ABOUT_HELP_LINK, "help page link's address", address},
-         }},
+        {"Dimension editor", "KVRGUIShowConstraint", IDD_KVRGUI_CONSTRAINT,
+         editorTexts(descriptions)},
+        {"Options dialog", "KVRGUIShowOptions", IDD_KVRGUI_OPTIONS, textsOf(kOptionsTexts)},
+        {"Error box", "KVRGUIShowError", IDD_KVRGUI_ERROR, textsOf(kErrorTexts)},
+        {"Error box with link", "KVRGUIShowErrorWithHlink", IDD_KVRGUI_ERROR_HLINK,
+         textsOf(kErrorWithLinkTexts)},
+        {"About box", "KVRGUIShowAbout", IDD_KVRGUI_ABOUT, textsOf(kAboutTexts)},
     };
 }
 
 }  // namespace
 
 const std::vector<DialogTexts>& moduleTexts() {
-    static const std::vector<DialogTexts> catalogue = buildCatalogue();
+    static std::deque<std::string> descriptions;
+    static const std::vector<DialogTexts> catalogue = buildCatalogue(descriptions);
     return catalogue;
 }
 

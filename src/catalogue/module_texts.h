@@ -1,7 +1,8 @@
 // The module's own texts: the English wording of every text a dialog shows,
-// which is also its key in the strings file. The dialogs' key records take
-// their keys from here, and the catalogue below lists them by dialog with the
-// control that shows each, so that a tool can enumerate them. The two texts
+// which is also its key in the strings file. Each dialog's key array
+// (dialog_texts.h) pairs them with the controls that show them; the dialogs
+// look their keys up there, and the catalogue below lists those arrays by
+// dialog, so that a tool can enumerate them. The two texts
 // that are not constants (an error dialog's message, the editor's dimension
 // name) come from the plug-in and are not here.
 #pragma once

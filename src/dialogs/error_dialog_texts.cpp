@@ -7,6 +7,11 @@ namespace kvr::dialogs {
 
 using strings::Lookup;
 
+// The two boxes share one texts record: their title and OK button are one.
+static_assert(texts::kKey<texts::kErrorTexts, 0> == texts::kKey<texts::kErrorWithLinkTexts, 0>);
+static_assert(texts::kKey<texts::kErrorTexts, texts::kOkButton> ==
+              texts::kKey<texts::kErrorWithLinkTexts, texts::kOkButton>);
+
 void ErrorDialogTexts::TransferMessage(rb::Value value) {
     rb::Value string = value;
     if (!rb::isString(value)) {

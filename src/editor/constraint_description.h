@@ -17,8 +17,8 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue/module_texts.h"
-#include "editor/constraint_type_table.h"
+#include "catalogue/dialog_texts.h"
+#include "catalogue/constraint_type_table.h"
 #include "ruby/gc_guard.h"
 #include "ruby/ruby_value.h"
 
@@ -34,13 +34,13 @@ struct ConstraintDescription {
     bool accepted = false;        // set by the editor's OK
     const char* valueLabelKey = "";
     const char* typeNameKey = "";
-    const char* dimensionTypeKey = texts::kDimensionType;
-    const char* dimensionNameKey = texts::kDimensionName;
-    const char* angleKey = texts::kAngle;
-    const char* distanceKey = texts::kDistance;
-    const char* degreeSignKey = texts::kDegreeSign;
-    const char* okKey = texts::kOk;
-    const char* cancelKey = texts::kCancel;
+    const char* dimensionTypeKey = texts::kKey<texts::kEditorControlTexts, IDC_EDITOR_TYPE_CAPTION>;
+    const char* dimensionNameKey = texts::kKey<texts::kEditorControlTexts, IDC_EDITOR_NAME_CAPTION>;
+    const char* angleKey = texts::kKey<texts::kEditorControlTexts, IDC_EDITOR_ANGLE>;
+    const char* distanceKey = texts::kKey<texts::kEditorControlTexts, IDC_EDITOR_DISTANCE>;
+    const char* degreeSignKey = texts::kKey<texts::kEditorControlTexts, IDC_EDITOR_VALUE>;
+    const char* okKey = texts::kKey<texts::kEditorButtonTexts, texts::kOkButton>;
+    const char* cancelKey = texts::kKey<texts::kEditorButtonTexts, texts::kCancelButton>;
     ValueKind kind = ValueKind::Fixed;
     // The radio buttons' state, written and read by the editor's data
     // exchange. 0 means selected: distanceChoice is the index of the checked

@@ -1,6 +1,6 @@
 #include "editor/constraint_types_markdown.h"
 
-#include "editor/constraint_type_table.h"
+#include "catalogue/constraint_type_table.h"
 
 namespace kvr::editor {
 

@@ -10,6 +10,7 @@
 #include "ruby/calls.h"
 #include "ruby/ruby_error.h"
 #include "strings/lang_handler.h"
+#include "strings_host/load_strings_file.h"
 
 #if defined(KVR_TEST_DRIVER)
 #include "testing/test_driver.h"
@@ -25,7 +26,7 @@ namespace {
 // module is complete.
 rb::PendingJump LoadTranslations() {
     try {
-        strings::langHandler().LoadStringsFile("kvr.strings");
+        strings::LoadStringsFile(strings::langHandler(), "kvr.strings");
     } catch (const rb::RubyError& error) {
         if (!rb::isOrdinaryError(error)) {
             return {error.state(), error.errinfo()};

@@ -1,10 +1,8 @@
-// The library's module-wide objects, constructed in this order when the
-// library loads and destroyed in the reverse order when it unloads: the
-// application object, then the language handler. (The constraint type table
-// is constant data and needs no construction.)
+// The application object, constructed when the library loads and destroyed
+// when it unloads. (The language handler is the strings layer's own object;
+// the constraint type table is constant data and needs no construction.)
 
 #include "framework/win_app.h"
-#include "strings/lang_handler.h"
 
 namespace kvr::entry {
 
@@ -16,7 +14,6 @@ public:
 namespace {
 
 KVRGUIApp theApp;
-strings::LangHandler theLangHandler;
 
 // The library's initialisation, once its static objects exist.
 struct LibraryStartup {
@@ -26,7 +23,3 @@ struct LibraryStartup {
 }  // namespace
 
 }  // namespace kvr::entry
-
-kvr::strings::LangHandler& kvr::strings::langHandler() {
-    return kvr::entry::theLangHandler;
-}

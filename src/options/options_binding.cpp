@@ -1,6 +1,6 @@
 #include "options/options_binding.h"
 
-#include "catalogue/module_texts.h"
+#include "catalogue/dialog_texts.h"
 
 #include "ruby/calls.h"
 
@@ -29,14 +29,26 @@ constexpr FlagMethods kFlags[] = {
      "fixationForFaceBySorvaneToolEXT=", &KVRGUIOptionsBinding::fixationForFaceBySorvaneTool},
 };
 
+// The dialog's keys by the controls that show them (dialog_texts.h), in the
+// dialog's member order.
+template <int ControlId>
+constexpr const char* kOptionsKey = texts::kKey<texts::kOptionsTexts, ControlId>;
+
 constexpr const char* kTextKeys[KVRGUIOptionsBinding::kTextCount] = {
-    texts::kOptionsTitle,     texts::kInferredHeading,
-    texts::kGenerateInferred, texts::kRectangle,
-    texts::kPushPull,         texts::kUpdateModeHeading,
-    texts::kImmediatelySolve, texts::kAfterEditingHeading,
-    texts::kDoNothing,        texts::kUpdateValues,
-    texts::kUpdateGeometry,   texts::kShowFullNames,
-    texts::kRestoreDefaults,  texts::kOk,
+    kOptionsKey<0>,
+    kOptionsKey<IDC_OPTIONS_INFERRED_HEADING>,
+    kOptionsKey<IDC_OPTIONS_INFERRED>,
+    kOptionsKey<IDC_OPTIONS_RECTANGLE>,
+    kOptionsKey<IDC_OPTIONS_PUSH_PULL>,
+    kOptionsKey<IDC_OPTIONS_UPDATE_MODE_HEADING>,
+    kOptionsKey<IDC_OPTIONS_IMMEDIATELY_SOLVE>,
+    kOptionsKey<IDC_OPTIONS_AFTER_EDITING_HEADING>,
+    kOptionsKey<IDC_OPTIONS_DO_NOTHING>,
+    kOptionsKey<IDC_OPTIONS_UPDATE_VALUES>,
+    kOptionsKey<IDC_OPTIONS_UPDATE_GEOMETRY>,
+    kOptionsKey<IDC_OPTIONS_FULL_TEXT>,
+    kOptionsKey<IDC_OPTIONS_RESTORE_DEFAULTS>,
+    kOptionsKey<IDC_OPTIONS_OK>,
 };
 
 const FlagMethods& MethodsOf(OptionFlag option) {

@@ -2,13 +2,15 @@
 // UTF-8 texts for Ruby and UTF-16 texts for the dialogs. A key without a
 // translation stands for itself. Entries are only ever added, never moved or
 // replaced, so a text handed out stays valid at the same address until the
-// library is unloaded.
+// library is unloaded. Finding the file through the host is a binding above
+// this layer (strings_host/).
 #pragma once
 
 #include <string>
 #include <string_view>
 
 #include "strings/text_tables.h"
+#include "strings/text_tables_view.h"
 #include "text/wide_string.h"
 
 namespace kvr::strings {
@@ -32,19 +34,20 @@ public:
     // the text comes with its length, so that the caller need not measure it.
     std::string_view GetUtf8String(std::string_view key);
 
-    // Locates the strings file through the host and reads it. 0 when the file
-    // was read to its end, 1 when it was not read at all.
-    int LoadStringsFile(const char* fileName);
-
     // Reads a strings file at a path (UTF-8 bytes). 0 when read, 1 when it
     // could not be opened.
     int ReadStringsFile(const std::string& path);
 
+    // What both tables hold, read without entering anything.
+    TextTablesView tables() { return TextTablesView(texts_); }
+
+private:
     // Both tables (text_tables.h): keys match only the same bytes.
-    TextTables texts;
+    TextTables texts_;
 };
 
-// The module's one language handler (a static object of the library).
+// The module's one language handler, constructed when the library loads
+// (lang_handler.cpp).
 LangHandler& langHandler();
 
 // Size of the reader's working buffers: record, key, text and path.
@@ -54,10 +57,5 @@ constexpr std::size_t kStringsBufferSize = 1024;
 // NUL-terminated, into the two kStringsBufferSize buffers and returns 0,
 // otherwise returns 1 (the record is skipped).
 int ParseStringsRecord(const char* record, std::size_t length, char* key, char* text);
-
-// Asks the host for the path of the named resource file and whether it may be
-// read. 0 and the path written into the kStringsBufferSize buffer when the
-// host confirmed it; 1 otherwise (the buffer is left alone).
-int LocateStringsFile(const char* fileName, char* path);
 
 }  // namespace kvr::strings

@@ -32,7 +32,7 @@ int LangHandler::ReadStringsFile(const std::string& path) {
     // file of zeros, say) never makes the module take memory it has not read
     // texts for. A larger file regrows the index past it as records come.
     constexpr std::uint64_t kMostReserved = 1 << 16;
-    texts.reserve(static_cast<std::size_t>(
+    texts_.reserve(static_cast<std::size_t>(
         std::min<std::uint64_t>(openFileSize(file.get()) / 64, kMostReserved)));
     // Records are read and parsed where they lie in the reader's buffer; the
     // tables copy what they keep. A record too long for kStringsBufferSize is
@@ -48,9 +48,9 @@ int LangHandler::ReadStringsFile(const std::string& path) {
             // A key or text holding a NUL ends there, as the C strings of
             // AddText would; the record is looked at once for any NUL.
             if (std::memchr(record.data(), '\0', record.size()) == nullptr) {
-                texts.add(pair->key, pair->text);
+                texts_.add(pair->key, pair->text);
             } else {
-                texts.add(upToNul(pair->key), upToNul(pair->text));
+                texts_.add(upToNul(pair->key), upToNul(pair->text));
             }
         }
     }

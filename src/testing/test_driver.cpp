@@ -10,6 +10,7 @@
 #include "ruby/calls.h"
 #include "ruby/convert.h"
 #include "ruby/method.h"
+#include "testing/catalogue_values.h"
 #include "testing/dialog_proxy.h"
 #include "testing/host_window.h"
 #include "testing/text_fit.h"
@@ -134,6 +135,7 @@ void DefineTestDriver() {
     rb::defineSingletonMethod<&Reset>(driver, "reset");
     DefineDialogProxyClass(driver);
     DefineDialogTiming(driver);
+    DefineCatalogueMethod(driver);
 #if defined(_WIN32)
     DefineHostWindowMethods(driver, rb::call(driver, "const_get", rb::evalString(":Dialog")));
     DefineTextFitMethod(rb::call(driver, "const_get", rb::evalString(":Dialog")));

@@ -20,13 +20,13 @@ TEST(LangHandler, AMissStandsForItselfAndIsEnteredOnce) {
     const text::WideChar* wide = handler.GetWideString("Cancel");
     EXPECT_EQ(WideString(wide), KVR_WIDE("Cancel"));
     EXPECT_EQ(handler.GetWideString("Cancel"), wide);
-    EXPECT_EQ(handler.texts.wideSize(), 1u);
-    EXPECT_EQ(handler.texts.utf8Size(), 0u);
+    EXPECT_EQ(handler.tables().wideSize(), 1u);
+    EXPECT_EQ(handler.tables().utf8Size(), 0u);
 
     const char* utf8 = handler.GetUtf8String("Cancel");
     EXPECT_STREQ(utf8, "Cancel");
     EXPECT_EQ(handler.GetUtf8String("Cancel"), utf8);
-    EXPECT_EQ(handler.texts.utf8Size(), 1u);
+    EXPECT_EQ(handler.tables().utf8Size(), 1u);
 }
 
 TEST(LangHandler, KeysMatchOnlyTheSameBytes) {
@@ -78,8 +78,8 @@ TEST(LangHandler, EarlierEntriesAreNeverReplaced) {
     handler.GetUtf8String("Same");
     handler.AddText("Same", "Same");
     EXPECT_EQ(WideString(handler.GetWideString("Same")), KVR_WIDE("Same"));
-    EXPECT_EQ(handler.texts.utf8Size(), 4u);
-    EXPECT_EQ(handler.texts.wideSize(), 4u);
+    EXPECT_EQ(handler.tables().utf8Size(), 4u);
+    EXPECT_EQ(handler.tables().wideSize(), 4u);
 }
 
 TEST(LangHandler, TextsStayAtTheirAddressWhileTheTablesGrow) {
@@ -140,10 +140,10 @@ TEST(LangHandler, KeysThatDifferLateOrInHighBytesAreDistinctAndListInByteOrder) 
     std::sort(keys.begin(), keys.end());  // std::string compares unsigned bytes
     std::vector<std::string> utf8Order;
     std::vector<std::string> wideOrder;
-    for (const auto& entry : handler.texts.utf8Pairs()) {
+    for (const auto& entry : handler.tables().utf8Pairs()) {
         utf8Order.emplace_back(entry.first);
     }
-    for (const auto& entry : handler.texts.widePairs()) {
+    for (const auto& entry : handler.tables().widePairs()) {
         wideOrder.emplace_back(entry.first);
     }
     EXPECT_EQ(utf8Order, keys);
@@ -152,7 +152,7 @@ TEST(LangHandler, KeysThatDifferLateOrInHighBytesAreDistinctAndListInByteOrder) 
         EXPECT_EQ(handler.GetUtf8String(key.c_str()), "t " + key);
         EXPECT_EQ(WideString(handler.GetWideString(key.c_str())), text::utf8ToWide("t " + key));
     }
-    EXPECT_EQ(handler.texts.utf8Size(), keys.size());
+    EXPECT_EQ(handler.tables().utf8Size(), keys.size());
 }
 
 TEST(LangHandler, AgreesWithTwoMapsOverManyRandomAddsAndLookups) {
@@ -196,8 +196,8 @@ TEST(LangHandler, AgreesWithTwoMapsOverManyRandomAddsAndLookups) {
             }
         }
     }
-    EXPECT_EQ(handler.texts.utf8Size(), utf8Model.size());
-    EXPECT_EQ(handler.texts.wideSize(), wideModel.size());
+    EXPECT_EQ(handler.tables().utf8Size(), utf8Model.size());
+    EXPECT_EQ(handler.tables().wideSize(), wideModel.size());
     for (const auto& [k, pointer] : utf8Seen) {
         EXPECT_EQ(handler.GetUtf8String(k.c_str()), pointer);
         EXPECT_EQ(std::string(pointer), utf8Model.at(k));
@@ -227,7 +227,7 @@ TEST(LangHandler, ANullKeyIsTheEmptyKey) {
     handler.AddText(nullptr, nullptr);
     EXPECT_STREQ(handler.GetUtf8String(nullptr), "");
     EXPECT_EQ(WideString(handler.GetWideString(nullptr)), KVR_WIDE(""));
-    EXPECT_TRUE(handler.texts.findUtf8(""));
+    EXPECT_TRUE(handler.tables().findUtf8(""));
 }
 
 }  // namespace

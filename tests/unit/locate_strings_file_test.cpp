@@ -8,7 +8,7 @@
 #include "ruby/calls.h"
 #include "ruby/convert.h"
 #include "ruby/ruby_error.h"
-#include "strings/lang_handler.h"
+#include "strings_host/load_strings_file.h"
 #include "temp_dir.h"
 
 namespace kvr::strings {
@@ -123,18 +123,18 @@ TEST_F(LocateStringsFileTest, LoadStringsFileReadsTheConfirmedFileOnly) {
     const std::string file = dir.write("kvr.strings", "\"Cancel\" = \"Annuler\";");
     LangHandler refused;
     host("'" + file + "'", "nil");
-    EXPECT_EQ(refused.LoadStringsFile("kvr.strings"), 1);
-    EXPECT_EQ(refused.texts.utf8Size(), 0u);
+    EXPECT_EQ(LoadStringsFile(refused, "kvr.strings"), 1);
+    EXPECT_EQ(refused.tables().utf8Size(), 0u);
 
     LangHandler confirmed;
     host("'" + file + "'");
-    EXPECT_EQ(confirmed.LoadStringsFile("kvr.strings"), 0);
+    EXPECT_EQ(LoadStringsFile(confirmed, "kvr.strings"), 0);
     EXPECT_STREQ(confirmed.GetUtf8String("Cancel"), "Annuler");
 
     LangHandler missing;
     host("'" + file + ".gone'");
-    EXPECT_EQ(missing.LoadStringsFile("kvr.strings"), 1);
-    EXPECT_EQ(missing.texts.wideSize(), 0u);
+    EXPECT_EQ(LoadStringsFile(missing, "kvr.strings"), 1);
+    EXPECT_EQ(missing.tables().wideSize(), 0u);
 }
 
 }  // namespace

@@ -16,9 +16,9 @@ using Table = std::map<std::string, std::string>;
 using text::WideString;
 
 // The pairs of the UTF-8 table, as plain strings.
-Table contents(const LangHandler& handler) {
+Table contents(LangHandler& handler) {
     Table pairs;
-    for (const auto& [key, text] : handler.texts.utf8Pairs()) {
+    for (const auto& [key, text] : handler.tables().utf8Pairs()) {
         pairs.emplace(key, text);
     }
     return pairs;
@@ -34,9 +34,9 @@ protected:
     // Checks utf8Texts and that wideTexts holds the same pairs in UTF-16.
     void expectTables(const Table& expected) {
         EXPECT_EQ(contents(handler), expected);
-        ASSERT_EQ(handler.texts.wideSize(), expected.size());
+        ASSERT_EQ(handler.tables().wideSize(), expected.size());
         for (const auto& [key, text] : expected) {
-            const auto wide = handler.texts.findWide(key);
+            const auto wide = handler.tables().findWide(key);
             ASSERT_TRUE(wide) << key;
             EXPECT_EQ(*wide, text::utf8ToWide(text)) << key;
         }
@@ -146,7 +146,7 @@ TEST_F(StringsFileReader, RecordsCutByTheEndOfAReadBlockAreReadWhole) {
                 std::string(65536 - before, ';') + *record + ";\"after\" = \"2\"";
             ASSERT_EQ(fresh.ReadStringsFile(dir.write("cut.strings", bytes)), 0);
             const std::size_t kept = record == &tooLong ? 1 : 2;
-            EXPECT_EQ(fresh.texts.utf8Size(), kept) << record->size() << " " << before;
+            EXPECT_EQ(fresh.tables().utf8Size(), kept) << record->size() << " " << before;
             EXPECT_EQ(fresh.GetUtf8String("after"), std::string("2"));
         }
     }
@@ -162,7 +162,7 @@ TEST_F(StringsFileReader, AFileOfManyBytesButFewTextsTakesLittleMemory) {
     std::filesystem::resize_file(path, std::uintmax_t{256} << 20);
     ASSERT_EQ(handler.ReadStringsFile(path), 0);
     expectTables({{"OK", "Oui"}});
-    EXPECT_LT(handler.texts.bytesHeld(), std::size_t{2} << 20);
+    EXPECT_LT(handler.tables().bytesHeld(), std::size_t{2} << 20);
 }
 
 TEST_F(StringsFileReader, FilesWithoutPairsLeaveTheTablesEmpty) {

@@ -2,8 +2,9 @@
 // uses, the English name of the type, the label of its value and whether the
 // value can be switched between a distance and an angle, and the type a switch
 // turns it into. The names and labels are the keys under which the strings
-// file translates them. Plain data and two pure functions, with no Ruby, so
-// that the plug-in's documentation can be generated from them.
+// file translates them, and the catalogue lists them from here (the editor's
+// window titles and value labels). Plain data and two pure functions, with no
+// Ruby, so that the plug-in's documentation can be generated from them.
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "editor/constraint_type_table.h"
+#include "catalogue/constraint_type_table.h"
 
 #include "catalogue/module_texts.h"
 

@@ -1,9 +1,10 @@
+#include "strings_host/load_strings_file.h"
+
 #include <array>
 #include <cstring>
 
 #include "ruby/calls.h"
 #include "ruby/convert.h"
-#include "strings/lang_handler.h"
 
 namespace kvr::strings {
 
@@ -37,12 +38,12 @@ int LocateStringsFile(const char* fileName, char* path) {
     return 0;
 }
 
-int LangHandler::LoadStringsFile(const char* fileName) {
+int LoadStringsFile(LangHandler& handler, const char* fileName) {
     std::array<char, kStringsBufferSize> path;
     if (LocateStringsFile(fileName, path.data()) != 0) {
         return 1;
     }
-    return ReadStringsFile(path.data());
+    return handler.ReadStringsFile(path.data());
 }
 
 }  // namespace kvr::strings
