@@ -16,19 +16,24 @@ packages=(
   dpkg-dev xz-utils
 )
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
+install_missing() {
+  local missing=() p
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  if ((${#missing[@]})); then
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  fi
+}
+
+install_missing "${packages[@]}"
+# The probe assembles a tiny i386 program, so it runs once binutils is there.
 # shellcheck source=scripts/wine-env.sh
 if (source scripts/wine-env.sh && i386_probe >/dev/null); then
-  dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed' || {
+  if ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'; then
     dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
-    missing+=(wine32:i386)
-  }
-fi
-if ((${#missing[@]})); then
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    install_missing wine32:i386
+  fi
 fi
