@@ -17,15 +17,23 @@ passed=0
 failed=0
 skipped=0
 failures=()
+# Each lane's output is kept as well as shown, so that the end of a failed
+# lane's output can be shown again after the summary: a log read from its end
+# (as CI's is) then starts with why it failed.
+logs=$(mktemp -d)
+trap 'rm -rf "$logs"' EXIT
 lane() {
-  local name=$1 status=0
+  local name=$1 status started=$SECONDS
   shift
   echo "=== lane: $name"
-  "$@" || status=$?
+  "$@" 2>&1 | tee "$logs/$((passed + failed + skipped))"
+  status=${PIPESTATUS[0]}
+  echo "=== ($((SECONDS - started)) s)"
   case $status in
     0) passed=$((passed + 1)) ;;
     77) skipped=$((skipped + 1)) ;;
     *)
+      echo "$name" >"$logs/$((passed + failed + skipped)).name"
       failed=$((failed + 1))
       failures+=("$name")
       ;;
@@ -49,6 +57,13 @@ lane "framework tests, wine" bash -c 'cmake --preset win64 >/dev/null && cmake -
 lane "translators' tools: checker, preview under wine" bash tests/translators/run.sh
 lane "product contract" bash tests/product/run.sh build/win32
 lane "product in ruby 1.8, 32-bit wine" bash tests/product18/run.sh build/win32
+
+for name_file in "$logs"/*.name; do
+  [[ -e $name_file ]] || continue
+  echo
+  echo "=== the last 80 lines of the failed lane: $(cat "$name_file")"
+  tail -n 80 "${name_file%.name}"
+done
 
 echo
 echo "lanes that failed: ${failures[*]:-none}"
