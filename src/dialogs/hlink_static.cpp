@@ -48,11 +48,13 @@ KVRGUIHLinkStatic::~KVRGUIHLinkStatic() {
 
 void KVRGUIHLinkStatic::PreSubclassWindow() {
     if (!m_handCursor) {
-        HCURSOR hand = CopyHelpProgramHandCursor();
-        if (hand == nullptr) {
-            hand = ui::CopySystemHandCursor();
+        if (HCURSOR copy = CopyHelpProgramHandCursor()) {
+            m_handCursor.reset(copy, true);
+        } else {
+            // Without the help program's hand, the system's own: shared, so
+            // it is neither copied nor destroyed.
+            m_handCursor.share(LoadCursorW(nullptr, IDC_HAND), true);
         }
-        m_handCursor.reset(hand, true);
     }
     CStatic::PreSubclassWindow();
 }

@@ -1,5 +1,6 @@
 // Cursors copied out of a program file: the file is read for its resources
-// only, never loaded as code, and released again.
+// only, never loaded as code, and released again. A held cursor is destroyed
+// with its holder when it is a copy, and left alone when it is shared.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -55,6 +56,27 @@ TEST(FileCursor, IsCopiedFromAFileLoadedAsDataAndTheFileIsReleased) {
     EXPECT_EQ(kvrHeadlessCodeLoads(), 0) << "never mapped as code";
     EXPECT_EQ(kvrHeadlessLoadedFiles(), 0) << "released again";
     EXPECT_EQ(kvrHeadlessLiveCursors(), cursors);
+}
+
+TEST(HeldCursor, DestroysItsCopyButNeverASharedCursor) {
+    HCURSOR hand = LoadCursorW(nullptr, IDC_HAND);
+    ASSERT_NE(hand, nullptr);
+    const int cursors = kvrHeadlessLiveCursors();
+    {
+        OwnedCursor shared, copy;
+        shared.share(hand, true);
+        copy.reset(CopyIcon(hand), true);
+        EXPECT_EQ(kvrHeadlessLiveCursors(), cursors + 1);
+        EXPECT_TRUE(IsModuleHandCursor(shared.get()));
+        EXPECT_TRUE(IsModuleHandCursor(copy.get()));
+        copy.share(hand);  // the copy goes, the shared cursor is held, not as a hand
+        EXPECT_EQ(kvrHeadlessLiveCursors(), cursors);
+        EXPECT_TRUE(IsModuleHandCursor(hand)) << "still held as a hand by the first";
+    }
+    EXPECT_FALSE(IsModuleHandCursor(hand));
+    HCURSOR before = SetCursor(hand);
+    EXPECT_EQ(GetCursor(), hand) << "the shared cursor is still there to show";
+    SetCursor(before);
 }
 
 }  // namespace
