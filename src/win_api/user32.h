@@ -100,6 +100,7 @@ using LPCDLGTEMPLATEW = const DLGTEMPLATE*;
 
 using DLGPROC = INT_PTR (*)(HWND, UINT, WPARAM, LPARAM);
 using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
+using WNDENUMPROC = BOOL (*)(HWND, LPARAM);
 
 // ---- Macros ---------------------------------------------------------------
 
@@ -244,6 +245,7 @@ BOOL IsWindow(HWND window);
 BOOL DestroyWindow(HWND window);
 HWND SetFocus(HWND window);
 HWND GetFocus();
+BOOL EnumWindows(WNDENUMPROC callback, LPARAM data);
 HWND GetParent(HWND window);
 HWND GetWindow(HWND window, UINT relation);
 LONG_PTR GetWindowLongPtrW(HWND window, int index);
