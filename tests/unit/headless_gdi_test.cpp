@@ -1,7 +1,5 @@
-// Fonts, cursors, painting records, code pages and resources of the headless
-// window system.
-#include <cstring>
-
+// Fonts, cursors, painting records and resources of the headless window
+// system.
 #include "headless_test_support.h"
 
 namespace kvr::headless_test {
@@ -147,39 +145,6 @@ TEST_F(HeadlessGdi, DrawingNeedsAPaintingDeviceContext) {
     EXPECT_EQ(SetBkMode(notADc, TRANSPARENT), 0);
     EXPECT_EQ(SelectObject(notADc, nullptr), nullptr);
     EXPECT_EQ(BeginPaint(nullptr, nullptr), nullptr);
-}
-
-TEST_F(HeadlessGdi, CodePageConversions) {
-    // UTF-8, terminator included with -1, the size asked with 0.
-    const char* utf8 =
-        "Gr\xC3\xB6\xC3\x9F"
-        "e \xF0\x9F\x98\x80";
-    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0), 9);
-    char16_t wide[16] = {};
-    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide, 16), 9);
-    EXPECT_EQ(std::u16string(wide), u"Gr\u00F6\u00DFe \U0001F600");
-    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide, 4), 0);  // too small
-    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, utf8, 0, wide, 16), 0);
-    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, "a\xFF", 2, wide, 16), 0);
-    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, "a\xFF", 2, wide, 16), 2);
-    EXPECT_EQ(wide[1], 0xFFFD);
-
-    char bytes[16] = {};
-    EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, u"\u00B0C", -1, bytes, 16, nullptr, nullptr), 4);
-    EXPECT_STREQ(bytes,
-                 "\xC2\xB0"
-                 "C");
-    EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, u"abc", -1, bytes, 3, nullptr, nullptr), 0);
-    BOOL used = FALSE;
-    EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, u"a", 1, bytes, 16, "?", &used), 0);
-
-    // The ANSI code page is Windows-1252.
-    EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "\x80\xE9\x81", 3, wide, 16), 3);
-    EXPECT_EQ(std::u16string(wide, 3), u"\u20AC\u00E9\u0081");
-    std::memset(bytes, 0, sizeof bytes);
-    EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, u"\u20AC\u65E5", 2, bytes, 16, nullptr, &used), 2);
-    EXPECT_EQ(std::string(bytes, 2), "\x80?");
-    EXPECT_TRUE(used);
 }
 
 TEST_F(HeadlessGdi, ResourcesAreFoundByOrdinalNumberTextOrName) {
