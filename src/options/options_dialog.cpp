@@ -66,7 +66,7 @@ KVRGUIOptionsDialog::KVRGUIOptionsDialog(rb::Value pluginObject, ui::CWnd* paren
     };
     static_assert(std::size(texts) == KVRGUIOptionsBinding::kTextCount);
     for (std::size_t i = 0; i < KVRGUIOptionsBinding::kTextCount; ++i) {
-        *texts[i] = strings::Lookup(m_binding->textKeys[i]);
+        *texts[i] = strings::lookup(m_binding->textKeys[i]);
     }
 }
 

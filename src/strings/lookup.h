@@ -6,7 +6,7 @@
 
 namespace kvr::strings {
 
-inline text::WideString Lookup(const char* key) {
+inline text::WideString lookup(const char* key) {
     return text::WideString(langHandler().GetWideString(key));
 }
 

@@ -51,7 +51,7 @@ std::optional<StringsPair> parseStringsRecord(std::string_view r) {
     }
 }
 
-int ParseStringsRecord(const char* record, std::size_t length, char* key, char* text) {
+int parseStringsRecord(const char* record, std::size_t length, char* key, char* text) {
     if (record == nullptr || key == nullptr || text == nullptr) {
         return 1;
     }

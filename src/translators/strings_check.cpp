@@ -206,7 +206,7 @@ void Checker::record(std::size_t rawBegin, std::size_t rawEnd, bool endedBySemic
 
     std::array<char, strings::kStringsBufferSize> key{}, text{};
     const bool modulePair =
-        strings::ParseStringsRecord(r.data(), r.size(), key.data(), text.data()) == 0;
+        strings::parseStringsRecord(r.data(), r.size(), key.data(), text.data()) == 0;
     const std::string moduleKey = modulePair ? key.data() : "";
     const std::string moduleText = modulePair ? text.data() : "";
 
@@ -233,7 +233,7 @@ void Checker::record(std::size_t rawBegin, std::size_t rawEnd, bool endedBySemic
             }
             break;
         }
-        if (strings::ParseStringsRecord(r.data() + s.begin, s.end - s.begin, key.data(),
+        if (strings::parseStringsRecord(r.data() + s.begin, s.end - s.begin, key.data(),
                                         text.data()) == 0) {
             if (!modulePair || moduleKey != key.data() || moduleText != text.data()) {
                 throw std::logic_error("the module took its pair from another part of the record");
