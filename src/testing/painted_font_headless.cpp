@@ -1,5 +1,6 @@
-#include "headless/headless.h"
 #include "testing/painted_font.h"
+
+#include "headless/headless.h"
 
 namespace kvr::testing {
 
@@ -7,11 +8,7 @@ void RecordPaintedFonts() {}
 
 HFONT PaintedTextFont(HWND control) {
     RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    const PaintRecord* paint = kvrHeadlessLastPaint(control);
-    if (paint == nullptr || paint->texts().empty()) {
-        return nullptr;
-    }
-    return paint->texts().back()->font;
+    return kvrHeadlessLastTextFont(control);
 }
 
 }  // namespace kvr::testing
