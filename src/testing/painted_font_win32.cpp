@@ -1,7 +1,13 @@
+// The font a control drew its text in, on Windows: the driver lives in the
+// module it tests, so the module's own import of DrawTextExW, the call every
+// control of the module that paints itself draws its text with, is pointed at
+// a recorder that notes the font selected into the device context for the
+// window it paints, then draws.
+#include "testing/painted_font.h"
+
 #include <map>
 
 #include "framework/resource_scope.h"
-#include "testing/painted_font.h"
 
 namespace kvr::testing {
 
