@@ -6,6 +6,7 @@
 #include "testing/painted_font.h"
 
 #include <map>
+#include <new>
 
 #include "framework/resource_scope.h"
 
@@ -25,9 +26,13 @@ std::map<HWND, HFONT>& textFonts() {
 
 int WINAPI RecordingDrawTextEx(HDC dc, LPWSTR text, int length, LPRECT rect, UINT format,
                                LPDRAWTEXTPARAMS parameters) {
-    if (!(format & DT_CALCRECT)) {
-        if (HWND window = WindowFromDC(dc)) {
+    HWND window = (format & DT_CALCRECT) ? nullptr : WindowFromDC(dc);
+    if (window != nullptr) {
+        // The recorder adds no way to fail to the call: without memory for
+        // the note, the font goes unnoted.
+        try {
             textFonts()[window] = static_cast<HFONT>(GetCurrentObject(dc, OBJ_FONT));
+        } catch (const std::bad_alloc&) {
         }
     }
     return drawTextEx(dc, text, length, rect, format, parameters);
