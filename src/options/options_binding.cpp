@@ -1,5 +1,7 @@
 #include "options/options_binding.h"
 
+#include "catalogue/dialog_texts.h"
+
 #include "ruby/calls.h"
 
 namespace kvr::options {
@@ -25,6 +27,28 @@ constexpr FlagMethods kFlags[] = {
      "fixationForVertexBySorvaneToolEXT=", &KVRGUIOptionsBinding::fixationForVertexBySorvaneTool},
     {"fixationForFaceBySorvaneTool",
      "fixationForFaceBySorvaneToolEXT=", &KVRGUIOptionsBinding::fixationForFaceBySorvaneTool},
+};
+
+// The dialog's keys by the controls that show them (dialog_texts.h), in the
+// dialog's member order.
+template <int ControlId>
+constexpr const char* kOptionsKey = texts::kKey<texts::kOptionsTexts, ControlId>;
+
+constexpr const char* kTextKeys[KVRGUIOptionsBinding::kTextCount] = {
+    kOptionsKey<0>,
+    kOptionsKey<IDC_OPTIONS_INFERRED_HEADING>,
+    kOptionsKey<IDC_OPTIONS_INFERRED>,
+    kOptionsKey<IDC_OPTIONS_RECTANGLE>,
+    kOptionsKey<IDC_OPTIONS_PUSH_PULL>,
+    kOptionsKey<IDC_OPTIONS_UPDATE_MODE_HEADING>,
+    kOptionsKey<IDC_OPTIONS_IMMEDIATELY_SOLVE>,
+    kOptionsKey<IDC_OPTIONS_AFTER_EDITING_HEADING>,
+    kOptionsKey<IDC_OPTIONS_DO_NOTHING>,
+    kOptionsKey<IDC_OPTIONS_UPDATE_VALUES>,
+    kOptionsKey<IDC_OPTIONS_UPDATE_GEOMETRY>,
+    kOptionsKey<IDC_OPTIONS_FULL_TEXT>,
+    kOptionsKey<IDC_OPTIONS_RESTORE_DEFAULTS>,
+    kOptionsKey<IDC_OPTIONS_OK>,
 };
 
 const FlagMethods& MethodsOf(OptionFlag option) {
@@ -57,6 +81,9 @@ std::unique_ptr<KVRGUIOptionsBinding> CreateOptionsBinding(rb::Value pluginObjec
     binding->pluginObject.set(pluginObject);
     rb::Value data = rb::call(pluginObject, "kvrSkpData");
     binding->optionsObject.set(rb::call(data, "options"));
+    for (std::size_t i = 0; i < KVRGUIOptionsBinding::kTextCount; ++i) {
+        binding->textKeys[i] = kTextKeys[i];
+    }
     return binding;
 }
 

@@ -11,6 +11,7 @@
 // as rb::RubyError, and the operation stops at the call that raised it.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -40,6 +41,8 @@ enum UpdateMode : std::int32_t {
 };
 
 struct KVRGUIOptionsBinding {
+    static constexpr std::size_t kTextCount = 14;
+
     // Both values live in heap memory for as long as the dialog is open; they
     // stay registered with the garbage collector all that time, so that an
     // options object nothing else refers to is neither freed nor moved.
@@ -54,10 +57,12 @@ struct KVRGUIOptionsBinding {
     std::int32_t updateMode = kUpdateNothing;
     std::int32_t fixationForVertexBySorvaneTool = 0;
     std::int32_t fixationForFaceBySorvaneTool = 0;
+    // The English keys of the dialog's texts, in the dialog's member order.
+    std::array<const char*, kTextCount> textKeys{};
 };
 
 // Stores the plug-in object and reaches the options object through
-// pluginObject.kvrSkpData.options (results unchecked).
+// pluginObject.kvrSkpData.options (results unchecked); fills the text keys.
 // Reads no option. Without memory for the record it throws std::bad_alloc,
 // which the method's outermost frame turns into nil: no dialog opens.
 std::unique_ptr<KVRGUIOptionsBinding> CreateOptionsBinding(rb::Value pluginObject);

@@ -2,7 +2,6 @@
 
 #include <iterator>
 
-#include "catalogue/dialog_texts.h"
 #include "framework/data_exchange.h"
 #include "strings/lookup.h"
 
@@ -45,34 +44,29 @@ constexpr OptionFlag kRefreshOrder[] = {
 
 }  // namespace
 
-template <int ControlId>
-constexpr KVRGUIOptionsDialog::ShownText KVRGUIOptionsDialog::Shown(
-    text::WideString KVRGUIOptionsDialog::*text) {
-    return {ControlId, texts::kKey<texts::kOptionsTexts, ControlId>, text};
-}
-
-const KVRGUIOptionsDialog::ShownText KVRGUIOptionsDialog::kShownTexts[] = {
-    Shown<0>(&KVRGUIOptionsDialog::m_titleText),
-    Shown<IDC_OPTIONS_INFERRED_HEADING>(&KVRGUIOptionsDialog::m_inferredHeading),
-    Shown<IDC_OPTIONS_INFERRED>(&KVRGUIOptionsDialog::m_inferredCaption),
-    Shown<IDC_OPTIONS_RECTANGLE>(&KVRGUIOptionsDialog::m_rectangleCaption),
-    Shown<IDC_OPTIONS_PUSH_PULL>(&KVRGUIOptionsDialog::m_pushPullCaption),
-    Shown<IDC_OPTIONS_UPDATE_MODE_HEADING>(&KVRGUIOptionsDialog::m_updateModeHeading),
-    Shown<IDC_OPTIONS_IMMEDIATELY_SOLVE>(&KVRGUIOptionsDialog::m_immediatelySolveCaption),
-    Shown<IDC_OPTIONS_AFTER_EDITING_HEADING>(&KVRGUIOptionsDialog::m_afterEditingHeading),
-    Shown<IDC_OPTIONS_DO_NOTHING>(&KVRGUIOptionsDialog::m_doNothingCaption),
-    Shown<IDC_OPTIONS_UPDATE_VALUES>(&KVRGUIOptionsDialog::m_updateValuesCaption),
-    Shown<IDC_OPTIONS_UPDATE_GEOMETRY>(&KVRGUIOptionsDialog::m_updateGeometryCaption),
-    Shown<IDC_OPTIONS_FULL_TEXT>(&KVRGUIOptionsDialog::m_fullTextCaption),
-    Shown<IDC_OPTIONS_RESTORE_DEFAULTS>(&KVRGUIOptionsDialog::m_restoreDefaultsCaption),
-    Shown<IDC_OPTIONS_OK>(&KVRGUIOptionsDialog::m_okCaption),
-};
-
 KVRGUIOptionsDialog::KVRGUIOptionsDialog(rb::Value pluginObject, ui::CWnd* parent)
     : CDialog(IDD, parent), m_binding(CreateOptionsBinding(pluginObject)) {
     ReadUpdateMode(*m_binding);
-    for (const ShownText& shown : kShownTexts) {
-        this->*shown.text = strings::lookup(shown.key);
+    // In the order of the binding's text keys.
+    text::WideString* texts[] = {
+        &m_titleText,
+        &m_inferredHeading,
+        &m_inferredCaption,
+        &m_rectangleCaption,
+        &m_pushPullCaption,
+        &m_updateModeHeading,
+        &m_immediatelySolveCaption,
+        &m_afterEditingHeading,
+        &m_doNothingCaption,
+        &m_updateValuesCaption,
+        &m_updateGeometryCaption,
+        &m_fullTextCaption,
+        &m_restoreDefaultsCaption,
+        &m_okCaption,
+    };
+    static_assert(std::size(texts) == KVRGUIOptionsBinding::kTextCount);
+    for (std::size_t i = 0; i < KVRGUIOptionsBinding::kTextCount; ++i) {
+        *texts[i] = strings::Lookup(m_binding->textKeys[i]);
     }
 }
 
@@ -86,11 +80,19 @@ void KVRGUIOptionsDialog::DoDataExchange(ui::CDataExchange* pDX) {
     ui::DDX_Control(pDX, IDC_OPTIONS_FACE_FIXATION, m_faceFixationCheck);
     ui::DDX_Control(pDX, IDC_OPTIONS_IMMEDIATELY_SOLVE, m_immediatelySolveCheck);
     ui::DDX_Radio(pDX, IDC_OPTIONS_DO_NOTHING, m_binding->updateMode);
-    for (const ShownText& shown : kShownTexts) {
-        if (shown.controlId != 0) {
-            ui::DDX_Text(pDX, shown.controlId, this->*shown.text);
-        }
-    }
+    ui::DDX_Text(pDX, IDC_OPTIONS_INFERRED_HEADING, m_inferredHeading);
+    ui::DDX_Text(pDX, IDC_OPTIONS_INFERRED, m_inferredCaption);
+    ui::DDX_Text(pDX, IDC_OPTIONS_RECTANGLE, m_rectangleCaption);
+    ui::DDX_Text(pDX, IDC_OPTIONS_PUSH_PULL, m_pushPullCaption);
+    ui::DDX_Text(pDX, IDC_OPTIONS_UPDATE_MODE_HEADING, m_updateModeHeading);
+    ui::DDX_Text(pDX, IDC_OPTIONS_IMMEDIATELY_SOLVE, m_immediatelySolveCaption);
+    ui::DDX_Text(pDX, IDC_OPTIONS_AFTER_EDITING_HEADING, m_afterEditingHeading);
+    ui::DDX_Text(pDX, IDC_OPTIONS_DO_NOTHING, m_doNothingCaption);
+    ui::DDX_Text(pDX, IDC_OPTIONS_UPDATE_VALUES, m_updateValuesCaption);
+    ui::DDX_Text(pDX, IDC_OPTIONS_UPDATE_GEOMETRY, m_updateGeometryCaption);
+    ui::DDX_Text(pDX, IDC_OPTIONS_FULL_TEXT, m_fullTextCaption);
+    ui::DDX_Text(pDX, IDC_OPTIONS_RESTORE_DEFAULTS, m_restoreDefaultsCaption);
+    ui::DDX_Text(pDX, IDC_OPTIONS_OK, m_okCaption);
 }
 
 BOOL KVRGUIOptionsDialog::OnInitDialog() {

@@ -63,19 +63,7 @@ private:
     ui::CButton m_faceFixationCheck;
     ui::CButton m_immediatelySolveCheck;
     std::unique_ptr<KVRGUIOptionsBinding> m_binding;
-
-    // A text the dialog shows: its control (0: the window title), its key in
-    // the catalogue and the member that holds it, looked up.
-    struct ShownText {
-        int controlId;
-        const char* key;
-        text::WideString KVRGUIOptionsDialog::*text;
-    };
-    template <int ControlId>
-    static constexpr ShownText Shown(text::WideString KVRGUIOptionsDialog::*text);
-    // Every text the dialog shows, in the order it writes them.
-    static const ShownText kShownTexts[];
-
+    // Filled from the binding's text keys, in this order.
     text::WideString m_titleText;
     text::WideString m_inferredHeading;
     text::WideString m_inferredCaption;
