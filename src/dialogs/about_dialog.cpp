@@ -5,7 +5,7 @@
 
 namespace kvr::dialogs {
 
-using strings::lookup;
+using strings::Lookup;
 
 KVR_IMPLEMENT_DYNAMIC(KVRGUIAboutDialog, ui::CDialog)
 
@@ -18,14 +18,14 @@ namespace {
 // "label text": the looked-up label, a space, then the text read from Ruby,
 // which is UTF-8 like every other text of the module.
 text::WideString LabelLine(const char* labelKey, const std::string& value) {
-    return lookup(labelKey) + KVR_WIDE(" ") + text::utf8ToWide(value);
+    return Lookup(labelKey) + KVR_WIDE(" ") + text::utf8ToWide(value);
 }
 
 }  // namespace
 
 KVRGUIAboutDialog::KVRGUIAboutDialog() : CDialog(IDD) {
     m_texts.ReadVersionAndBuild();
-    m_okCaption = lookup(m_texts.okKey);
+    m_okCaption = Lookup(m_texts.okKey);
     // The weight is twice the documented maximum: the font renders as heavy
     // as the system allows.
     m_productNameFont.CreateFont(30, 0, 0, 0, 2000, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0,
@@ -45,17 +45,17 @@ void KVRGUIAboutDialog::DoDataExchange(ui::CDataExchange* pDX) {
 
 BOOL KVRGUIAboutDialog::OnInitDialog() {
     CDialog::OnInitDialog();
-    SetWindowText(lookup(m_texts.titleKey));
+    SetWindowText(Lookup(m_texts.titleKey));
     if (m_productNameFont.handle() != nullptr) {
         m_productNameLabel.SendMessage(WM_SETFONT,
                                        reinterpret_cast<WPARAM>(m_productNameFont.handle()), TRUE);
     }
-    m_productNameLabel.SetWindowText(lookup(m_texts.productNameKey));
-    m_copyrightLabel.SetWindowText(lookup(m_texts.copyrightKey));
-    m_homeLink.m_address = lookup(m_texts.homeLinkAddressKey);
-    m_homeLink.SetWindowText(lookup(m_texts.homeLinkTextKey));
-    m_helpLink.m_address = lookup(m_texts.helpLinkAddressKey);
-    m_helpLink.SetWindowText(lookup(m_texts.helpLinkTextKey));
+    m_productNameLabel.SetWindowText(Lookup(m_texts.productNameKey));
+    m_copyrightLabel.SetWindowText(Lookup(m_texts.copyrightKey));
+    m_homeLink.m_address = Lookup(m_texts.homeLinkAddressKey);
+    m_homeLink.SetWindowText(Lookup(m_texts.homeLinkTextKey));
+    m_helpLink.m_address = Lookup(m_texts.helpLinkAddressKey);
+    m_helpLink.SetWindowText(Lookup(m_texts.helpLinkTextKey));
     m_versionLabel.SetWindowText(LabelLine(m_texts.versionLabelKey, m_texts.versionText));
     m_buildLabel.SetWindowText(LabelLine(m_texts.buildLabelKey, m_texts.buildText));
     return TRUE;

@@ -5,7 +5,7 @@
 
 namespace kvr::dialogs {
 
-using strings::lookup;
+using strings::Lookup;
 
 // The two boxes share one texts record: their title and OK button are one.
 static_assert(texts::kKey<texts::kErrorTexts, 0> == texts::kKey<texts::kErrorWithLinkTexts, 0>);
@@ -26,8 +26,8 @@ void ErrorDialogTexts::TransferMessage(rb::Value value) {
 ErrorDialogParts::ErrorDialogParts() {
     messageFont.CreateFont(15, 0, 0, 0, FW_THIN, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0,
                            KVR_WIDE("MS Shell Dlg"));
-    title = lookup(texts.titleKey);
-    okCaption = lookup(texts.okKey);
+    title = Lookup(texts.titleKey);
+    okCaption = Lookup(texts.okKey);
 }
 
 void ErrorDialogParts::ShowMessage() {
@@ -36,7 +36,7 @@ void ErrorDialogParts::ShowMessage() {
         messageControl.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(messageFont.handle()),
                                    TRUE);
     }
-    messageControl.SetWindowText(lookup(texts.message.c_str()));
+    messageControl.SetWindowText(Lookup(texts.message.c_str()));
 }
 
 }  // namespace kvr::dialogs

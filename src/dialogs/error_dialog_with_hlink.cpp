@@ -5,12 +5,12 @@
 
 namespace kvr::dialogs {
 
-using strings::lookup;
+using strings::Lookup;
 
 KVR_IMPLEMENT_DYNAMIC(KVRGUIErrorDialogWithHLink, ui::CDialog)
 
 KVRGUIErrorDialogWithHLink::KVRGUIErrorDialogWithHLink()
-    : CDialog(IDD), m_sentence(lookup(m_parts.texts.sentenceKey)) {}
+    : CDialog(IDD), m_sentence(Lookup(m_parts.texts.sentenceKey)) {}
 
 void KVRGUIErrorDialogWithHLink::DoDataExchange(ui::CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
@@ -23,8 +23,8 @@ void KVRGUIErrorDialogWithHLink::DoDataExchange(ui::CDataExchange* pDX) {
 BOOL KVRGUIErrorDialogWithHLink::OnInitDialog() {
     CDialog::OnInitDialog();
     SetWindowText(m_parts.title);
-    m_link.m_address = lookup(m_parts.texts.linkAddressKey);
-    m_link.SetWindowText(lookup(m_parts.texts.linkTextKey));
+    m_link.m_address = Lookup(m_parts.texts.linkAddressKey);
+    m_link.SetWindowText(Lookup(m_parts.texts.linkTextKey));
     m_parts.ShowMessage();
     return TRUE;
 }

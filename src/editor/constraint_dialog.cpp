@@ -5,7 +5,7 @@
 
 namespace kvr::editor {
 
-using strings::lookup;
+using strings::Lookup;
 
 KVR_IMPLEMENT_DYNAMIC(KVRGUIConstraintDialog, ui::CDialog)
 
@@ -21,17 +21,17 @@ KVRGUIConstraintDialog::KVRGUIConstraintDialog(rb::Value argument, ui::CWnd* par
         return;
     }
     const ConstraintDescription& d = *m_description;
-    m_degreeSign = lookup(d.degreeSignKey);
+    m_degreeSign = Lookup(d.degreeSignKey);
     m_value = ValueAsShown();
     // A name that is a key of the strings file shows translated.
-    m_name = lookup(d.nameText.c_str());
-    m_valueLabel = lookup(d.valueLabelKey);
-    m_typeCaption = lookup(d.dimensionTypeKey);
-    m_nameCaption = lookup(d.dimensionNameKey);
-    m_angleCaption = lookup(d.angleKey);
-    m_distanceCaption = lookup(d.distanceKey);
-    m_okCaption = lookup(d.okKey);
-    m_cancelCaption = lookup(d.cancelKey);
+    m_name = Lookup(d.nameText.c_str());
+    m_valueLabel = Lookup(d.valueLabelKey);
+    m_typeCaption = Lookup(d.dimensionTypeKey);
+    m_nameCaption = Lookup(d.dimensionNameKey);
+    m_angleCaption = Lookup(d.angleKey);
+    m_distanceCaption = Lookup(d.distanceKey);
+    m_okCaption = Lookup(d.okKey);
+    m_cancelCaption = Lookup(d.cancelKey);
 }
 
 KVRGUIConstraintDialog::~KVRGUIConstraintDialog() {
@@ -76,7 +76,7 @@ void KVRGUIConstraintDialog::FocusAndSelectValue() {
 
 BOOL KVRGUIConstraintDialog::OnInitDialog() {
     CDialog::OnInitDialog();
-    SetWindowText(lookup(m_description->typeNameKey));
+    SetWindowText(Lookup(m_description->typeNameKey));
     if (m_description->kind == texts::ValueKind::Fixed || m_description->notPreConstraint) {
         ::EnableWindow(GetDlgItem(IDC_EDITOR_DISTANCE), FALSE);
         ::EnableWindow(GetDlgItem(IDC_EDITOR_ANGLE), FALSE);
@@ -98,8 +98,8 @@ void KVRGUIConstraintDialog::OnChoiceClicked() {
     m_value = ValueAsShown();
     // The name as the user left it, not looked up again.
     m_name = text::utf8ToWide(m_description->nameText);
-    m_valueLabel = lookup(m_description->valueLabelKey);
-    SetWindowText(lookup(m_description->typeNameKey));
+    m_valueLabel = Lookup(m_description->valueLabelKey);
+    SetWindowText(Lookup(m_description->typeNameKey));
     UpdateData(FALSE);
     FocusAndSelectValue();
 }

@@ -48,7 +48,7 @@ private:
 
 // The module's one language handler, constructed when the library loads
 // (lang_handler.cpp).
-LangHandler& langHandler();
+LangHandler& TheLangHandler();
 
 // Size of the reader's working buffers: record, key, text and path.
 constexpr std::size_t kStringsBufferSize = 1024;
@@ -56,6 +56,6 @@ constexpr std::size_t kStringsBufferSize = 1024;
 // Examines length bytes of a record; on success writes key and text,
 // NUL-terminated, into the two kStringsBufferSize buffers and returns 0,
 // otherwise returns 1 (the record is skipped).
-int parseStringsRecord(const char* record, std::size_t length, char* key, char* text);
+int ParseStringsRecord(const char* record, std::size_t length, char* key, char* text);
 
 }  // namespace kvr::strings

@@ -6,8 +6,8 @@
 
 namespace kvr::strings {
 
-inline text::WideString lookup(const char* key) {
-    return text::WideString(langHandler().GetWideString(key));
+inline text::WideString Lookup(const char* key) {
+    return text::WideString(TheLangHandler().GetWideString(key));
 }
 
 }  // namespace kvr::strings

@@ -206,7 +206,7 @@ void Checker::record(std::size_t rawBegin, std::size_t rawEnd, bool endedBySemic
 
     std::array<char, strings::kStringsBufferSize> key{}, text{};
     const bool modulePair =
-        strings::parseStringsRecord(r.data(), r.size(), key.data(), text.data()) == 0;
+        strings::ParseStringsRecord(r.data(), r.size(), key.data(), text.data()) == 0;
     const std::string moduleKey = modulePair ? key.data() : "";
     const std::string moduleText = modulePair ? text.data() : "";
 
@@ -233,7 +233,7 @@ void Checker::record(std::size_t rawBegin, std::size_t rawEnd, bool endedBySemic
             }
             break;
         }
-        if (strings::parseStringsRecord(r.data() + s.begin, s.end - s.begin, key.data(),
+        if (strings::ParseStringsRecord(r.data() + s.begin, s.end - s.begin, key.data(),
                                         text.data()) == 0) {
             if (!modulePair || moduleKey != key.data() || moduleText != text.data()) {
                 throw std::logic_error("the module took its pair from another part of the record");
@@ -390,7 +390,7 @@ int CheckResult::exitStatus() const {
 }
 
 std::optional<std::string> readStringsFileBytes(const std::string& path) {
-    strings::FilePtr file = strings::openStringsFile(path);
+    strings::FilePtr file = strings::OpenStringsFile(path);
     if (!file) {
         return std::nullopt;
     }
@@ -410,7 +410,7 @@ CheckResult checkStringsFile(const std::string& path) {
     CheckResult result;
     // The file as the module opens it, for the records; and its bytes, for
     // where each record lies.
-    strings::FilePtr file = strings::openStringsFile(path);
+    strings::FilePtr file = strings::OpenStringsFile(path);
     const std::optional<std::string> bytes = readStringsFileBytes(path);
     if (!file || !bytes) {
         return result;

@@ -1,6 +1,6 @@
 // Checks a strings file the way the module reads it. The records come from
 // the module's own record reader and each is parsed by the module's own
-// parseStringsRecord, so the pairs reported as kept are the module's; what the
+// ParseStringsRecord, so the pairs reported as kept are the module's; what the
 // checker adds is where each record lies in the file and why a text it holds
 // is lost. Before the records, the file's encoding: what is not UTF-8 is
 // named as such.

@@ -21,7 +21,7 @@ Parsed parse(const std::string& record) {
     std::array<char, kStringsBufferSize> text;
     key.fill('#');
     text.fill('#');
-    const int result = parseStringsRecord(record.data(), record.size(), key.data(), text.data());
+    const int result = ParseStringsRecord(record.data(), record.size(), key.data(), text.data());
     if (result != 0) {
         return {result, {}, {}};
     }
@@ -88,9 +88,9 @@ TEST(StringsRecord, ExaminesOnlyTheGivenLength) {
     const std::string record = R"("a" = "b" // ignored tail)";
     std::array<char, kStringsBufferSize> key;
     std::array<char, kStringsBufferSize> text;
-    EXPECT_EQ(parseStringsRecord(record.data(), 9, key.data(), text.data()), 0);
+    EXPECT_EQ(ParseStringsRecord(record.data(), 9, key.data(), text.data()), 0);
     EXPECT_STREQ(text.data(), "b");
-    EXPECT_EQ(parseStringsRecord(record.data(), 8, key.data(), text.data()), 1);
+    EXPECT_EQ(ParseStringsRecord(record.data(), 8, key.data(), text.data()), 1);
 }
 
 TEST(StringsRecord, RefusesKeyOrTextThatWouldNotFitTheBuffers) {
