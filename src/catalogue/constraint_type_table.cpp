@@ -2,13 +2,13 @@
 
 #include "catalogue/module_texts.h"
 
-namespace kvr::editor {
+namespace kvr::texts {
 
 namespace {
 
 // Two edges: the angle between them, or the planar one when they share a face.
-constexpr std::int32_t kEdgeEdgeAngle = 55;
-constexpr std::int32_t kEdgeEdgePlanarAngle = 54;
+constexpr std::int32_t kEdgeEdgeAngleType = 55;
+constexpr std::int32_t kEdgeEdgePlanarAngleType = 54;
 
 }  // namespace
 
@@ -16,22 +16,22 @@ constexpr std::int32_t kEdgeEdgePlanarAngle = 54;
 // A negative type names the same pair of entity kinds as its positive
 // partner, in the other order.
 const ConstraintTypeEntry constraintTypeTable[kConstraintTypeRows] = {
-    {21, texts::kEdgeLength, texts::kLengthLabel, ValueKind::Fixed, 0},
-    {22, texts::kArccurveRadius, texts::kRadiusLabel, ValueKind::Fixed, 0},
-    {51, texts::kEdgeEdgeDistance, texts::kDistanceLabel, ValueKind::Distance, kEdgeEdgeAngle},
-    {52, texts::kVertexEdgeDistance, texts::kDistanceLabel, ValueKind::Fixed, 0},
-    {-52, texts::kEdgeVertexDistance, texts::kDistanceLabel, ValueKind::Fixed, 0},
-    {53, texts::kVertexVertexDistance, texts::kDistanceLabel, ValueKind::Fixed, 0},
-    {kEdgeEdgePlanarAngle, texts::kEdgeEdgePlanarAngle, texts::kAngleLabel, ValueKind::Angle, 51},
-    {kEdgeEdgeAngle, texts::kEdgeEdgeAngle, texts::kAngleLabel, ValueKind::Angle, 51},
-    {56, texts::kEdgeFaceAngle, texts::kAngleLabel, ValueKind::Angle, 58},
-    {-56, texts::kFaceEdgeAngle, texts::kAngleLabel, ValueKind::Angle, -58},
-    {57, texts::kVertexFaceDistance, texts::kDistanceLabel, ValueKind::Fixed, 0},
-    {-57, texts::kFaceVertexDistance, texts::kDistanceLabel, ValueKind::Fixed, 0},
-    {58, texts::kEdgeFaceDistance, texts::kDistanceLabel, ValueKind::Distance, 56},
-    {-58, texts::kFaceEdgeDistance, texts::kDistanceLabel, ValueKind::Distance, -56},
-    {59, texts::kFaceFaceDistance, texts::kDistanceLabel, ValueKind::Distance, 60},
-    {60, texts::kFaceFaceAngle, texts::kAngleLabel, ValueKind::Angle, 59},
+    {21, kEdgeLength, kLengthLabel, ValueKind::Fixed, 0},
+    {22, kArccurveRadius, kRadiusLabel, ValueKind::Fixed, 0},
+    {51, kEdgeEdgeDistance, kDistanceLabel, ValueKind::Distance, kEdgeEdgeAngleType},
+    {52, kVertexEdgeDistance, kDistanceLabel, ValueKind::Fixed, 0},
+    {-52, kEdgeVertexDistance, kDistanceLabel, ValueKind::Fixed, 0},
+    {53, kVertexVertexDistance, kDistanceLabel, ValueKind::Fixed, 0},
+    {kEdgeEdgePlanarAngleType, kEdgeEdgePlanarAngle, kAngleLabel, ValueKind::Angle, 51},
+    {kEdgeEdgeAngleType, kEdgeEdgeAngle, kAngleLabel, ValueKind::Angle, 51},
+    {56, kEdgeFaceAngle, kAngleLabel, ValueKind::Angle, 58},
+    {-56, kFaceEdgeAngle, kAngleLabel, ValueKind::Angle, -58},
+    {57, kVertexFaceDistance, kDistanceLabel, ValueKind::Fixed, 0},
+    {-57, kFaceVertexDistance, kDistanceLabel, ValueKind::Fixed, 0},
+    {58, kEdgeFaceDistance, kDistanceLabel, ValueKind::Distance, 56},
+    {-58, kFaceEdgeDistance, kDistanceLabel, ValueKind::Distance, -56},
+    {59, kFaceFaceDistance, kDistanceLabel, ValueKind::Distance, 60},
+    {60, kFaceFaceAngle, kAngleLabel, ValueKind::Angle, 59},
     {0, "", "", ValueKind::Fixed, 0},
 };
 
@@ -54,10 +54,10 @@ std::int32_t counterpartType(std::int32_t type, bool angle, bool distance, bool 
     if (!switches) {
         return type;
     }
-    if (row->counterpart == kEdgeEdgeAngle && edgesShareFace) {
-        return kEdgeEdgePlanarAngle;
+    if (row->counterpart == kEdgeEdgeAngleType && edgesShareFace) {
+        return kEdgeEdgePlanarAngleType;
     }
     return row->counterpart;
 }
 
-}  // namespace kvr::editor
+}  // namespace kvr::texts

@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-namespace kvr::editor {
+namespace kvr::texts {
 
 enum class ValueKind : std::int32_t {
     Fixed = 0,     // no counterpart: the distance/angle choice stays disabled
@@ -39,4 +39,4 @@ const ConstraintTypeEntry* constraintTypeRow(std::int32_t type);
 // edges becomes the planar angle (54) when they share a face, else 55.
 std::int32_t counterpartType(std::int32_t type, bool angle, bool distance, bool edgesShareFace);
 
-}  // namespace kvr::editor
+}  // namespace kvr::texts

@@ -26,9 +26,8 @@ void append(std::vector<TextUse>& uses, const TextUse (&from)[N]) {
 // share is described by its own wording), then its fixed controls. The
 // descriptions made here live as long as the catalogue.
 std::vector<TextUse> editorTexts(std::deque<std::string>& descriptions) {
-    using editor::constraintTypeTable;
     std::vector<TextUse> uses;
-    for (const editor::ConstraintTypeEntry& row : constraintTypeTable) {
+    for (const ConstraintTypeEntry& row : constraintTypeTable) {
         if (row.type != 0) {
             descriptions.push_back("window title, type " + std::to_string(row.type));
             uses.push_back({row.typeNameKey, 0, descriptions.back().c_str(), kTranslatable});
@@ -36,13 +35,13 @@ std::vector<TextUse> editorTexts(std::deque<std::string>& descriptions) {
     }
     append(uses, kEditorButtonTexts);
     std::vector<std::string_view> labels;
-    for (const editor::ConstraintTypeEntry& row : constraintTypeTable) {
+    for (const ConstraintTypeEntry& row : constraintTypeTable) {
         if (row.type == 0 ||
             std::find(labels.begin(), labels.end(), row.valueLabelKey) != labels.end()) {
             continue;
         }
         labels.push_back(row.valueLabelKey);
-        const auto sameLabel = [&row](const editor::ConstraintTypeEntry& other) {
+        const auto sameLabel = [&row](const ConstraintTypeEntry& other) {
             return other.type != 0 && std::string_view(other.valueLabelKey) == row.valueLabelKey;
         };
         std::string described;

@@ -95,9 +95,9 @@ ConstraintDescriptionPtr buildConstraintDescription(rb::Value argument) {
 
     rb::Value value = preConstraint ? rb::call(constraint, "currentValue", rb::integer(d.type))
                                     : rb::call(constraint, "currentValue");
-    if (d.kind == ValueKind::Distance) {
+    if (d.kind == texts::ValueKind::Distance) {
         d.distanceChoice = 0;
-    } else if (d.kind == ValueKind::Angle) {
+    } else if (d.kind == texts::ValueKind::Angle) {
         d.angleChoice = 0;
         value = roundedDegrees(value);
     }

@@ -14,7 +14,7 @@ bool findConstraintType(ConstraintDescription* description) {
     if (description == nullptr) {
         return false;
     }
-    const ConstraintTypeEntry* row = constraintTypeRow(description->type);
+    const texts::ConstraintTypeEntry* row = texts::constraintTypeRow(description->type);
     if (row == nullptr) {
         return false;
     }
@@ -29,7 +29,8 @@ bool applyDistanceAngleChoice(ConstraintDescription* description) {
         return false;
     }
     ConstraintDescription& d = *description;
-    d.type = counterpartType(d.type, d.angleSelected(), d.distanceSelected(), d.edgesShareFace);
+    d.type =
+        texts::counterpartType(d.type, d.angleSelected(), d.distanceSelected(), d.edgesShareFace);
     // Always with the type, whatever kind of constraint this is.
     rb::Value value = rb::call(d.constraint.value(), "currentValue", rb::integer(d.type));
     if (d.angleSelected()) {

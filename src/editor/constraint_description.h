@@ -41,7 +41,7 @@ struct ConstraintDescription {
     const char* degreeSignKey = texts::kKey<texts::kEditorControlTexts, IDC_EDITOR_VALUE>;
     const char* okKey = texts::kKey<texts::kEditorButtonTexts, texts::kOkButton>;
     const char* cancelKey = texts::kKey<texts::kEditorButtonTexts, texts::kCancelButton>;
-    ValueKind kind = ValueKind::Fixed;
+    texts::ValueKind kind = texts::ValueKind::Fixed;
     // The radio buttons' state, written and read by the editor's data
     // exchange. 0 means selected: distanceChoice is the index of the checked
     // button of the group (0 Distance, 1 Angle, -1 none), angleChoice 0 when

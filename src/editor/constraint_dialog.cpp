@@ -77,7 +77,7 @@ void KVRGUIConstraintDialog::FocusAndSelectValue() {
 BOOL KVRGUIConstraintDialog::OnInitDialog() {
     CDialog::OnInitDialog();
     SetWindowText(Lookup(m_description->typeNameKey));
-    if (m_description->kind == ValueKind::Fixed || m_description->notPreConstraint) {
+    if (m_description->kind == texts::ValueKind::Fixed || m_description->notPreConstraint) {
         ::EnableWindow(GetDlgItem(IDC_EDITOR_DISTANCE), FALSE);
         ::EnableWindow(GetDlgItem(IDC_EDITOR_ANGLE), FALSE);
     }

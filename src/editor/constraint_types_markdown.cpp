@@ -6,26 +6,26 @@ namespace kvr::editor {
 
 namespace {
 
-const char* KindName(ValueKind kind) {
+const char* KindName(texts::ValueKind kind) {
     switch (kind) {
-        case ValueKind::Distance:
+        case texts::ValueKind::Distance:
             return "distance";
-        case ValueKind::Angle:
+        case texts::ValueKind::Angle:
             return "angle (radians, shown in degrees)";
-        case ValueKind::Fixed:
+        case texts::ValueKind::Fixed:
             break;
     }
     return "fixed";
 }
 
 // What a click on the other choice turns the type into, or "none".
-std::string SwitchText(const ConstraintTypeEntry& row) {
-    const bool toAngle = row.kind == ValueKind::Distance;
-    if (row.kind == ValueKind::Fixed) {
+std::string SwitchText(const texts::ConstraintTypeEntry& row) {
+    const bool toAngle = row.kind == texts::ValueKind::Distance;
+    if (row.kind == texts::ValueKind::Fixed) {
         return "none";
     }
-    const std::int32_t shared = counterpartType(row.type, toAngle, !toAngle, true);
-    const std::int32_t apart = counterpartType(row.type, toAngle, !toAngle, false);
+    const std::int32_t shared = texts::counterpartType(row.type, toAngle, !toAngle, true);
+    const std::int32_t apart = texts::counterpartType(row.type, toAngle, !toAngle, false);
     std::string text = toAngle ? "Angle: " : "Distance: ";
     text += std::to_string(shared);
     if (apart != shared) {
@@ -40,7 +40,7 @@ std::string constraintTypesMarkdown() {
     std::string table =
         "| type | name (the editor's title) | value label | kind | the choice switches to |\n"
         "|---:|---|---|---|---|\n";
-    for (const ConstraintTypeEntry& row : constraintTypeTable) {
+    for (const texts::ConstraintTypeEntry& row : texts::constraintTypeTable) {
         if (row.type == 0) {
             break;
         }

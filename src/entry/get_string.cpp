@@ -12,7 +12,7 @@ rb::Value GetString(rb::Value, rb::Value key) {
     // gets a TypeError. The tables' texts hold no NUL.
     rb::expectString(key, "the key of GetString");
     return rb::newStringWithoutNul(
-        strings::langHandler().GetUtf8String(rb::stringBytes(key).view()));
+        strings::TheLangHandler().GetUtf8String(rb::stringBytes(key).view()));
 }
 
 }  // namespace kvr::entry

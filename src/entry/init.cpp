@@ -26,7 +26,7 @@ namespace {
 // module is complete.
 rb::PendingJump LoadTranslations() {
     try {
-        strings::LoadStringsFile(strings::langHandler(), "kvr.strings");
+        strings::LoadStringsFile(strings::TheLangHandler(), "kvr.strings");
     } catch (const rb::RubyError& error) {
         if (!rb::isOrdinaryError(error)) {
             return {error.state(), error.errinfo()};

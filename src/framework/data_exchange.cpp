@@ -62,19 +62,6 @@ void DDX_Radio(CDataExchange* pDX, int id, int& value) {
     }
 }
 
-void DDX_Check(CDataExchange* pDX, int id, int& value) {
-    HWND control = Control(pDX, id);
-    if (control == nullptr) {
-        return;
-    }
-    if (pDX->m_bSaveAndValidate) {
-        value = static_cast<int>(SendMessageW(control, BM_GETCHECK, 0, 0));
-    } else {
-        int state = (value >= 0 && value <= 2) ? value : 0;
-        SendMessageW(control, BM_SETCHECK, static_cast<WPARAM>(state), 0);
-    }
-}
-
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
     if (control.m_hWnd == nullptr) {
         control.SubclassDlgItem(id, pDX->m_pDlgWnd->m_hWnd);

@@ -28,9 +28,6 @@ void DDX_Text(CDataExchange* pDX, int id, text::WideString& value);
 // checks the one at the index and clears the rest (any other value clears all).
 void DDX_Radio(CDataExchange* pDX, int id, int& value);
 
-// A check box's state: 0, 1 or 2; writing any other value clears it.
-void DDX_Check(CDataExchange* pDX, int id, int& value);
-
 // Attaches a control object to its dialog control, once.
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control);
 

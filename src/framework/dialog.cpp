@@ -15,7 +15,6 @@ namespace {
 // modal loop runs.
 constexpr UINT kShownMessage = WM_APP + 0x4B56;
 
-int liveDialogs = 0;
 LPARAM modalRuns = 0;
 
 // Marks a data exchange as running for its lifetime, also when it throws.
@@ -53,9 +52,7 @@ const CRuntimeClass* CDialog::GetRuntimeClass() const {
     return RuntimeClassOf();
 }
 
-CDialog::CDialog(UINT templateId, CWnd* parent) : templateId_(templateId), parent_(parent) {
-    ++liveDialogs;
-}
+CDialog::CDialog(UINT templateId, CWnd* parent) : templateId_(templateId), parent_(parent) {}
 
 CDialog::~CDialog() {
     if (m_hWnd != nullptr && IsWindow(m_hWnd)) {
@@ -63,11 +60,6 @@ CDialog::~CDialog() {
         DestroyWindow(m_hWnd);
     }
     m_hWnd = nullptr;
-    --liveDialogs;
-}
-
-int CDialog::LiveCount() {
-    return liveDialogs;
 }
 
 INT_PTR CDialog::DoModal() {
@@ -84,7 +76,6 @@ INT_PTR CDialog::DoModal() {
 
     owner_ = parent_ != nullptr ? parent_->m_hWnd : DefaultOwner();
     pending_ = nullptr;
-    ended_ = false;
     run_ = ++modalRuns;
     INT_PTR result = DialogBoxIndirectParamW(module, static_cast<LPCDLGTEMPLATEW>(bytes), owner_,
                                              &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
@@ -107,7 +98,6 @@ BOOL CDialog::UpdateData(BOOL saveAndValidate) {
 void CDialog::DoDataExchange(CDataExchange*) {}
 
 void CDialog::EndDialog(int result) {
-    ended_ = true;
     if (m_hWnd != nullptr) {
         ::EndDialog(m_hWnd, result);
     }
@@ -150,7 +140,6 @@ void CDialog::Abort(std::exception_ptr error) {
     if (!pending_) {
         pending_ = error;
     }
-    ended_ = true;
     if (m_hWnd != nullptr) {
         ::EndDialog(m_hWnd, -1);
     }

@@ -45,8 +45,6 @@ public:
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
 
     void EndDialog(int result);
-    // Whether the modal loop was told to end (by EndDialog or a failure).
-    bool HasEnded() const { return ended_; }
 
     virtual BOOL OnInitDialog();
     virtual void OnOK();
@@ -56,9 +54,6 @@ public:
     // Runs the modal hook again at the given stage, once the messages posted
     // before this call have been handled.
     void PostHookStage(int stage);
-
-    // Dialog objects alive now (for leak checks).
-    static int LiveCount();
 
     // Ends the modal loop of the dialog that owns the given window (the
     // dialog itself or one of its controls) because of an exception; DoModal
@@ -84,7 +79,6 @@ private:
     HWND owner_ = nullptr;
     bool centreAfterInit_ = false;
     bool exchanging_ = false;
-    bool ended_ = false;
     LPARAM run_ = 0;  // tells this modal run's hook messages from stale ones
     std::exception_ptr pending_;
 };

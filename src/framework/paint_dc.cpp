@@ -24,7 +24,6 @@ void CPaintDC::SelectObject(const CFont& font) {
     if (originalFont_ == nullptr) {
         originalFont_ = previous;
     }
-    window_.notePaintFont(font.handle());
 }
 
 }  // namespace kvr::ui

@@ -18,8 +18,8 @@ public:
 
     HDC m_hDC = nullptr;
 
-    // Selects the font (ignored when it was never created); the window
-    // remembers it as the font it paints its text with.
+    // Selects the font (ignored when it was never created) until the object
+    // goes, which selects the original one back.
     void SelectObject(const CFont& font);
     int SetBkMode(int mode) { return ::SetBkMode(m_hDC, mode); }
     COLORREF SetTextColor(COLORREF color) { return ::SetTextColor(m_hDC, color); }

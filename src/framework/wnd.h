@@ -49,10 +49,6 @@ public:
     // or the object is attached already.
     bool SubclassDlgItem(int id, HWND parent);
 
-    // The font this window last painted its text with, if it paints itself.
-    HFONT lastPaintFont() const { return lastPaintFont_; }
-    void notePaintFont(HFONT font) { lastPaintFont_ = font; }
-
     // The object attached to a window by subclassing, or null.
     static CWnd* FromAttachedHandle(HWND window);
 
@@ -69,7 +65,6 @@ private:
     void Detach();
 
     WNDPROC previousProc_ = nullptr;
-    HFONT lastPaintFont_ = nullptr;
     struct {
         UINT message;
         WPARAM wParam;

@@ -139,18 +139,7 @@ void paint(HWND button) {
     }
     SetTextColor(dc, (w->style & WS_DISABLED) ? kGrayText : 0);
     std::u16string text = w->text;
-    const int length = static_cast<int>(text.size());
-    if (format & DT_WORDBREAK) {
-        // The wrapped lines are centred as a block, as a single line is
-        // (DT_VCENTER works on single lines only); taller text overflows
-        // evenly at the top and the bottom.
-        RECT block = r;
-        const LONG height =
-            DrawTextExW(dc, text.data(), length, &block, format | DT_CALCRECT, nullptr);
-        r.top += ((r.bottom - r.top) - height) / 2;
-        r.bottom = r.top + height;
-    }
-    DrawTextExW(dc, text.data(), length, &r, format, nullptr);
+    DrawTextExW(dc, text.data(), static_cast<int>(text.size()), &r, format, nullptr);
     EndPaint(button, &ps);
 }
 

@@ -1,12 +1,10 @@
 // The few entry points of the headless window system that Win32 has no
-// counterpart for: registering the module's compiled resources, reading what
-// a window painted, the keyboard's modifier state, and counters that make
-// handle leaks testable.
+// counterpart for: registering the module's compiled resources, the font a
+// window drew its text in, the keyboard's modifier state, and counters that
+// make handle leaks testable.
 #pragma once
 
 #include <cstddef>
-#include <string>
-#include <vector>
 
 #include "win_api/user32.h"
 
@@ -27,45 +25,11 @@ void kvrHeadlessRegisterFile(LPCWSTR path, const void* resBytes, std::size_t siz
 int kvrHeadlessCodeLoads();
 int kvrHeadlessLoadedFiles();
 
-// One laid-out line of a DrawTextExW call: where it starts and what it holds.
-struct PaintTextLine {
-    std::u16string text;     // the whole line, prefix characters removed
-    std::u16string visible;  // the characters that lie entirely inside the rectangle
-    LONG x = 0, y = 0;       // top-left of the line, client coordinates
-};
-
-// One call recorded on a painting device context, with the device context's
-// state at that moment (font, background mode, text colour).
-struct PaintOperation {
-    enum class Kind { SelectFont, SetBkMode, SetTextColor, DrawText, DrawBitmap };
-    Kind kind = Kind::DrawText;
-    HFONT font = nullptr;  // the selected font (null: the stock system font)
-    LOGFONTW logFont{};    // a copy of that font's description
-    int bkMode = OPAQUE;
-    COLORREF textColor = 0;
-    // DrawText: the text and arguments as passed, and the lines drawn.
-    std::u16string text;
-    RECT rect{};
-    UINT format = 0;
-    std::vector<PaintTextLine> lines;
-    // DrawBitmap: the bitmap and where it went.
-    HBITMAP bitmap = nullptr;
-};
-
-struct PaintRecord {
-    std::vector<PaintOperation> operations;
-
-    // The DrawText operations only, in order.
-    std::vector<const PaintOperation*> texts() const;
-};
-
-// What the window painted between its last BeginPaint and EndPaint, or null
-// when it never painted (or is not a window). Valid until it paints again or
-// is destroyed.
-const PaintRecord* kvrHeadlessLastPaint(HWND window);
-
-// How many times the window got WM_PAINT so far.
-int kvrHeadlessPaintCount(HWND window);
+// The font the window drew its text in between its last BeginPaint and
+// EndPaint: for a window that paints itself, the one it selected, which
+// WM_GETFONT does not tell. Null when it drew no text then (or drew it in the
+// stock system font, or is not a window).
+HFONT kvrHeadlessLastTextFont(HWND window);
 
 // Whether a key counts as held down for GetKeyState (VK_SHIFT for Shift+Tab).
 void kvrHeadlessSetKeyDown(int virtualKey, bool down);

@@ -1,14 +1,12 @@
 // Painting: invalidation, WM_PAINT delivery, BeginPaint/EndPaint and the
-// recording device context with its drawing calls.
+// device context's drawing calls. Nothing is drawn; each window keeps the font
+// it drew its last text in.
 #include "headless/painting.h"
 
-#include <memory>
-#include <string>
 #include <unordered_map>
 
 #include "headless/gdi_objects.h"
 #include "headless/headless.h"
-#include "headless/text_layout.h"
 #include "headless/window_table.h"
 
 namespace kvr::headless {
@@ -20,7 +18,7 @@ struct DeviceContext {
     HFONT font = nullptr;  // null: the stock system font
     int bkMode = OPAQUE;
     COLORREF textColor = 0;
-    PaintRecord record;
+    HFONT textFont = nullptr;  // the font of the last text drawn
 };
 
 std::unordered_map<std::uintptr_t, DeviceContext>& contexts() {
@@ -34,22 +32,11 @@ DeviceContext* findContext(HDC dc) {
     return found != table.end() ? &found->second : nullptr;
 }
 
-PaintOperation operation(const DeviceContext& dc, PaintOperation::Kind kind) {
-    PaintOperation op;
-    op.kind = kind;
-    op.font = dc.font;
-    fontDescription(dc.font, &op.logFont);
-    op.bkMode = dc.bkMode;
-    op.textColor = dc.textColor;
-    return op;
-}
-
 void sendPaint(HWND window) {
     Window* w = findWindow(window);
     if (w == nullptr) {
         return;
     }
-    ++w->paintCount;
     SendMessageW(window, WM_PAINT, 0, 0);
     // A procedure that never calls BeginPaint would be asked forever; one
     // WM_PAINT per invalidation is what it gets here.
@@ -130,24 +117,9 @@ void paintAll() {
 
 using namespace kvr::headless;
 
-std::vector<const PaintOperation*> PaintRecord::texts() const {
-    std::vector<const PaintOperation*> out;
-    for (const PaintOperation& op : operations) {
-        if (op.kind == PaintOperation::Kind::DrawText) {
-            out.push_back(&op);
-        }
-    }
-    return out;
-}
-
-const PaintRecord* kvrHeadlessLastPaint(HWND window) {
+HFONT kvrHeadlessLastTextFont(HWND window) {
     Window* w = findWindow(window);
-    return w != nullptr && w->lastPaint ? &*w->lastPaint : nullptr;
-}
-
-int kvrHeadlessPaintCount(HWND window) {
-    Window* w = findWindow(window);
-    return w != nullptr ? w->paintCount : 0;
+    return w != nullptr ? w->lastTextFont : nullptr;
 }
 
 BOOL InvalidateRect(HWND window, const RECT*, BOOL) {
@@ -221,7 +193,7 @@ BOOL EndPaint(HWND window, const PAINTSTRUCT* paint) {
         return FALSE;
     }
     if (Window* w = findWindow(window)) {
-        w->lastPaint = std::move(dc->record);
+        w->lastTextFont = dc->textFont;
     }
     contexts().erase(reinterpret_cast<std::uintptr_t>(paint->hdc));
     return TRUE;
@@ -235,7 +207,6 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object) {
     if (isLiveFont(object)) {
         HGDIOBJ previous = dc->font != nullptr ? static_cast<HGDIOBJ>(dc->font) : stockSystemFont();
         dc->font = object == stockSystemFont() ? nullptr : static_cast<HFONT>(object);
-        dc->record.operations.push_back(operation(*dc, PaintOperation::Kind::SelectFont));
         return previous;
     }
     // Bitmaps select into memory device contexts only, which this system has none of.
@@ -249,7 +220,6 @@ int SetBkMode(HDC hdc, int mode) {
     }
     int previous = dc->bkMode;
     dc->bkMode = mode;
-    dc->record.operations.push_back(operation(*dc, PaintOperation::Kind::SetBkMode));
     return previous;
 }
 
@@ -260,53 +230,17 @@ COLORREF SetTextColor(HDC hdc, COLORREF color) {
     }
     COLORREF previous = dc->textColor;
     dc->textColor = color;
-    dc->record.operations.push_back(operation(*dc, PaintOperation::Kind::SetTextColor));
     return previous;
 }
 
+// Lays nothing out: the text's font is noted and one line's height returned.
 int DrawTextExW(HDC hdc, LPWSTR text, int length, LPRECT rect, UINT format, DRAWTEXTPARAMS*) {
     DeviceContext* dc = findContext(hdc);
     if (dc == nullptr || rect == nullptr || (text == nullptr && length != 0)) {
         return 0;
     }
-    std::u16string_view view;
-    if (text != nullptr) {
-        view = length < 0 ? std::u16string_view(text)
-                          : std::u16string_view(text, static_cast<std::size_t>(length));
+    if (!(format & DT_CALCRECT)) {
+        dc->textFont = dc->font;
     }
-    TextLayout layout = layoutText(view, *rect, format, fontMetrics(dc->font));
-    if (format & DT_CALCRECT) {
-        rect->right = rect->left + layout.width;
-        rect->bottom = rect->top + layout.height;
-        return layout.height;
-    }
-    PaintOperation op = operation(*dc, PaintOperation::Kind::DrawText);
-    op.text = std::u16string(view);
-    op.rect = *rect;
-    op.format = format;
-    // With vertical placement the result is the offset from the top of the
-    // rectangle to the bottom of the text.
-    int result = layout.height;
-    if ((format & DT_SINGLELINE) && (format & (DT_VCENTER | DT_BOTTOM)) && !layout.lines.empty()) {
-        result += layout.lines.front().y - rect->top;
-    }
-    op.lines = std::move(layout.lines);
-    dc->record.operations.push_back(std::move(op));
-    return result;
+    return fontMetrics(dc->font).height;
 }
-
-namespace kvr::headless {
-
-// Used by the static control: records a bitmap drawn into a rectangle.
-void recordBitmap(HDC hdc, HBITMAP bitmap, const RECT& rect) {
-    DeviceContext* dc = findContext(hdc);
-    if (dc == nullptr) {
-        return;
-    }
-    PaintOperation op = operation(*dc, PaintOperation::Kind::DrawBitmap);
-    op.bitmap = bitmap;
-    op.rect = rect;
-    dc->record.operations.push_back(std::move(op));
-}
-
-}  // namespace kvr::headless

@@ -17,7 +17,4 @@ bool paintTree(HWND window);
 bool paintPending();
 void paintAll();
 
-// Records a bitmap drawn into a rectangle on a painting device context.
-void recordBitmap(HDC dc, HBITMAP bitmap, const RECT& rect);
-
 }  // namespace kvr::headless

@@ -93,19 +93,7 @@ void paint(HWND control) {
         RECT client{};
         GetClientRect(control, &client);
         const DWORD type = staticType(*w);
-        if (type == SS_BITMAP && w->staticData.image != nullptr) {
-            // Natural size: at the top left, or centred with SS_CENTERIMAGE.
-            RECT image{0, 0, 0, 0};
-            int bw = 0, bh = 0;
-            bitmapSize(w->staticData.image, &bw, &bh);
-            if (w->style & SS_CENTERIMAGE) {
-                image.left = (client.right - bw) / 2;
-                image.top = (client.bottom - bh) / 2;
-            }
-            image.right = image.left + bw;
-            image.bottom = image.top + bh;
-            recordBitmap(dc, w->staticData.image, image);
-        } else if (drawsText(type)) {
+        if (drawsText(type)) {
             if (w->style & WS_DISABLED) {
                 SetTextColor(dc, kGrayText);
             }

@@ -184,6 +184,19 @@ HWND GetWindow(HWND window, UINT relation) {
     }
 }
 
+// The top-level windows, oldest first, until the callback returns FALSE.
+BOOL EnumWindows(WNDENUMPROC callback, LPARAM data) {
+    if (callback == nullptr) {
+        return FALSE;
+    }
+    for (HWND top : std::vector<HWND>(topLevelWindows())) {
+        if (IsWindow(top) && !callback(top, data)) {
+            return FALSE;
+        }
+    }
+    return TRUE;
+}
+
 HWND GetDlgItem(HWND dialog, int id) {
     Window* d = findWindow(dialog);
     if (d == nullptr) {

@@ -58,13 +58,12 @@ struct Window {
     HFONT font = nullptr;
     bool invalid = false;
     bool destroying = false;
-    int paintCount = 0;
     std::vector<unsigned char> extra;  // the class's window extra bytes
     std::unique_ptr<DialogInfo> dialog;
     ButtonData button;
     EditData edit;
     StaticData staticData;
-    std::optional<PaintRecord> lastPaint;
+    HFONT lastTextFont = nullptr;  // see kvrHeadlessLastTextFont
 };
 
 // A new handle value of any kind: never null, never reused.

@@ -15,7 +15,7 @@ LangHandler theLangHandler;
 
 }  // namespace
 
-LangHandler& langHandler() {
+LangHandler& TheLangHandler() {
     return theLangHandler;
 }
 

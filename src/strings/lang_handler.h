@@ -48,7 +48,7 @@ private:
 
 // The module's one language handler, constructed when the library loads
 // (lang_handler.cpp).
-LangHandler& langHandler();
+LangHandler& TheLangHandler();
 
 // Size of the reader's working buffers: record, key, text and path.
 constexpr std::size_t kStringsBufferSize = 1024;

@@ -7,7 +7,7 @@
 namespace kvr::strings {
 
 inline text::WideString Lookup(const char* key) {
-    return text::WideString(langHandler().GetWideString(key));
+    return text::WideString(TheLangHandler().GetWideString(key));
 }
 
 }  // namespace kvr::strings

@@ -86,7 +86,7 @@ FilePtr openRegularFile(const std::string& path) {
 
 }  // namespace
 
-FilePtr openStringsFile(const std::string& path) {
+FilePtr OpenStringsFile(const std::string& path) {
     // A path with a NUL byte in it would open some other, shorter path.
     if (path.empty() || path.find('\0') != std::string::npos) {
         return nullptr;
@@ -94,7 +94,7 @@ FilePtr openStringsFile(const std::string& path) {
     return openRegularFile(path);
 }
 
-std::uint64_t openFileSize(std::FILE* file) {
+std::uint64_t FileSize(std::FILE* file) {
 #if defined(_WIN32)
     struct _stati64 status {};
     if (_fstati64(_fileno(file), &status) != 0 || status.st_size < 0) {

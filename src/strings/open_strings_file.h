@@ -20,9 +20,9 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 // a FIFO, a pipe, a device (/dev/zero, CON, NUL) or a folder would block, read
 // without end or read nothing, and counts as not found. Null when it cannot be
 // opened or is no regular file.
-FilePtr openStringsFile(const std::string& path);
+FilePtr OpenStringsFile(const std::string& path);
 
 // The size in bytes of an open file, 0 when it cannot be told.
-std::uint64_t openFileSize(std::FILE* file);
+std::uint64_t FileSize(std::FILE* file);
 
 }  // namespace kvr::strings

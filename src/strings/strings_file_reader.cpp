@@ -22,7 +22,7 @@ std::string_view upToNul(std::string_view bytes) {
 }  // namespace
 
 int LangHandler::ReadStringsFile(const std::string& path) {
-    FilePtr file = openStringsFile(path);
+    FilePtr file = OpenStringsFile(path);
     if (!file) {
         return 1;
     }
@@ -33,7 +33,7 @@ int LangHandler::ReadStringsFile(const std::string& path) {
     // texts for. A larger file regrows the index past it as records come.
     constexpr std::uint64_t kMostReserved = 1 << 16;
     texts_.reserve(static_cast<std::size_t>(
-        std::min<std::uint64_t>(openFileSize(file.get()) / 64, kMostReserved)));
+        std::min<std::uint64_t>(FileSize(file.get()) / 64, kMostReserved)));
     // Records are read and parsed where they lie in the reader's buffer; the
     // tables copy what they keep. A record too long for kStringsBufferSize is
     // skipped alone.
@@ -44,7 +44,7 @@ int LangHandler::ReadStringsFile(const std::string& path) {
         if (status != StringsRecordReader::Status::record) {
             continue;
         }
-        if (const auto pair = parseStringsRecord(record)) {
+        if (const auto pair = ParseStringsRecord(record)) {
             // A key or text holding a NUL ends there, as the C strings of
             // AddText would; the record is looked at once for any NUL.
             if (std::memchr(record.data(), '\0', record.size()) == nullptr) {

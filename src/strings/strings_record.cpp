@@ -31,7 +31,7 @@ std::optional<StringsPair> parsePair(std::string_view r) {
 
 }  // namespace
 
-std::optional<StringsPair> parseStringsRecord(std::string_view r) {
+std::optional<StringsPair> ParseStringsRecord(std::string_view r) {
     // "//" starts a comment that runs to the next line feed. The bytes before
     // the first comment are tried first; failing that, the bytes after its
     // line feed, which may hold further comments.
@@ -55,7 +55,7 @@ int ParseStringsRecord(const char* record, std::size_t length, char* key, char* 
     if (record == nullptr || key == nullptr || text == nullptr) {
         return 1;
     }
-    const std::optional<StringsPair> pair = parseStringsRecord({record, length});
+    const std::optional<StringsPair> pair = ParseStringsRecord({record, length});
     // A record from the file is at most kStringsBufferSize - 1 bytes, so this
     // only turns away callers that pass longer bytes.
     if (!pair || pair->key.size() >= kStringsBufferSize ||

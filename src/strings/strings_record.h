@@ -16,6 +16,6 @@ struct StringsPair {
 // The pair a record holds, or nothing when the record is skipped. "//" starts
 // a comment that runs to the next line feed; a record holds "key" = "text",
 // and the key cannot hold '='.
-std::optional<StringsPair> parseStringsRecord(std::string_view record);
+std::optional<StringsPair> ParseStringsRecord(std::string_view record);
 
 }  // namespace kvr::strings

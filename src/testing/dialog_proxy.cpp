@@ -8,8 +8,10 @@
 #include "ruby/calls.h"
 #include "ruby/convert.h"
 #include "ruby/method.h"
+#include "testing/dialog_state.h"
 #include "testing/dialog_timing.h"
 #include "testing/keyboard_input.h"
+#include "testing/painted_font.h"
 #include "testing/pointer_input.h"
 #include "testing/ruby_values.h"
 #include "testing/screenshot.h"
@@ -44,8 +46,7 @@ namespace {
 // window lives on until the modal loop returns) and takes no more input.
 HWND ActiveDialogOf(rb::Value self) {
     HWND dialog = DialogOf(self);
-    ui::CDialog* object = ui::CDialog::FromDialogHandle(dialog);
-    if (object != nullptr ? object->HasEnded() : !IsWindowVisible(dialog)) {
+    if (DialogHasEnded(dialog)) {
         rb::raiseError("RuntimeError",
                        "the dialog has ended; it takes no more input from its block");
     }
@@ -119,13 +120,10 @@ rb::Value Selection(rb::Value self, rb::Value id) {
 rb::Value Font(rb::Value self, rb::Value id) {
     HWND dialog = DialogOf(self);
     HWND control = ControlOf(dialog, id);
-    // A control that paints itself draws with the font it selects; make sure
-    // it has painted, then ask it.
-    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    HFONT font = nullptr;
-    if (ui::CWnd* attached = ui::CWnd::FromAttachedHandle(control)) {
-        font = attached->lastPaintFont();
-    }
+    // A control bound to an object may paint itself, in a font it selects:
+    // repaint it and see which font its text was drawn in.
+    HFONT painted = PaintedTextFont(control);
+    HFONT font = ui::CWnd::FromAttachedHandle(control) != nullptr ? painted : nullptr;
     if (font == nullptr) {
         font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
     }

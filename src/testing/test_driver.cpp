@@ -12,7 +12,9 @@
 #include "ruby/method.h"
 #include "testing/catalogue_values.h"
 #include "testing/dialog_proxy.h"
+#include "testing/dialog_state.h"
 #include "testing/host_window.h"
+#include "testing/painted_font.h"
 #include "testing/text_fit.h"
 #include "testing/dialog_timing.h"
 #include "testing/ruby_values.h"
@@ -55,17 +57,17 @@ void OnDialogShown(ui::CDialog& dialog, int stage) {
     HWND window = dialog.m_hWnd;
     if (stage == 0) {
         RunNextDialogBlock(window);
-        if (!dialog.HasEnded()) {
+        if (!DialogHasEnded(window)) {
             dialog.PostHookStage(1);
         }
-    } else if (!dialog.HasEnded() && IsWindow(window)) {
+    } else if (!DialogHasEnded(window)) {
         ++unhandledDialogs;
         SendMessageW(window, WM_CLOSE, 0, 0);
     }
 }
 
 rb::Value LiveDialogs(rb::Value) {
-    return rb::integer(ui::CDialog::LiveCount());
+    return rb::integer(LiveFrameworkDialogs());
 }
 
 rb::Value ResourceDepth(rb::Value) {
@@ -142,6 +144,7 @@ void DefineTestDriver() {
 #endif
     ui::SetModalHook(&OnDialogShown);
     ui::SetShellOpener(&RecordShellOpen);
+    RecordPaintedFonts();
 }
 
 }  // namespace kvr::testing

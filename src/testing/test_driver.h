@@ -4,7 +4,8 @@
 //   KVRGUITest.on_dialog { |d| ... }  queue a block for the next dialog that
 //                                     opens; it runs inside the modal loop once
 //                                     the dialog is shown
-//   KVRGUITest.live_dialogs           dialog objects alive now
+//   KVRGUITest.live_dialogs           dialog windows the framework runs that
+//                                     are alive now (0 between calls)
 //   KVRGUITest.resource_depth         resource scopes in effect (0 between calls)
 //   KVRGUITest.shell_opens            addresses handed to the shell, oldest first
 //   KVRGUITest.unhandled              dialogs that were still open when their

@@ -390,7 +390,7 @@ int CheckResult::exitStatus() const {
 }
 
 std::optional<std::string> readStringsFileBytes(const std::string& path) {
-    strings::FilePtr file = strings::openStringsFile(path);
+    strings::FilePtr file = strings::OpenStringsFile(path);
     if (!file) {
         return std::nullopt;
     }
@@ -410,7 +410,7 @@ CheckResult checkStringsFile(const std::string& path) {
     CheckResult result;
     // The file as the module opens it, for the records; and its bytes, for
     // where each record lies.
-    strings::FilePtr file = strings::openStringsFile(path);
+    strings::FilePtr file = strings::OpenStringsFile(path);
     const std::optional<std::string> bytes = readStringsFileBytes(path);
     if (!file || !bytes) {
         return result;

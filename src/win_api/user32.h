@@ -100,6 +100,7 @@ using LPCDLGTEMPLATEW = const DLGTEMPLATE*;
 
 using DLGPROC = INT_PTR (*)(HWND, UINT, WPARAM, LPARAM);
 using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
+using WNDENUMPROC = BOOL (*)(HWND, LPARAM);
 
 // ---- Macros ---------------------------------------------------------------
 
@@ -208,7 +209,7 @@ constexpr int VK_BACK = 0x08, VK_TAB = 0x09, VK_RETURN = 0x0D, VK_SHIFT = 0x10, 
               VK_SPACE = 0x20, VK_LEFT = 0x25, VK_UP = 0x26, VK_RIGHT = 0x27, VK_DOWN = 0x28;
 constexpr WPARAM MK_LBUTTON = 0x0001;
 
-// Resources and code pages
+// Resources
 #define RT_CURSOR MAKEINTRESOURCEW(1)
 #define RT_BITMAP MAKEINTRESOURCEW(2)
 #define RT_DIALOG MAKEINTRESOURCEW(5)
@@ -216,8 +217,6 @@ constexpr WPARAM MK_LBUTTON = 0x0001;
 #define RT_VERSION MAKEINTRESOURCEW(16)
 #define IDC_ARROW MAKEINTRESOURCEW(32512)
 #define IDC_HAND MAKEINTRESOURCEW(32649)
-constexpr UINT CP_ACP = 0, CP_UTF8 = 65001;
-constexpr DWORD MB_ERR_INVALID_CHARS = 0x8;
 constexpr int MAX_PATH = 260;
 constexpr int SM_CXSCREEN = 0, SM_CYSCREEN = 1;
 constexpr UINT SWP_NOSIZE = 0x1, SWP_NOMOVE = 0x2, SWP_NOZORDER = 0x4, SWP_NOACTIVATE = 0x10,
@@ -246,6 +245,7 @@ HWND SetFocus(HWND window);
 HWND GetFocus();
 HWND GetParent(HWND window);
 HWND GetWindow(HWND window, UINT relation);
+BOOL EnumWindows(WNDENUMPROC callback, LPARAM data);
 LONG_PTR GetWindowLongPtrW(HWND window, int index);
 LONG_PTR SetWindowLongPtrW(HWND window, int index, LONG_PTR value);
 LRESULT CallWindowProcW(WNDPROC proc, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -304,9 +304,5 @@ HRSRC FindResourceW(HMODULE module, LPCWSTR name, LPCWSTR type);
 HGLOBAL LoadResource(HMODULE module, HRSRC resource);
 LPVOID LockResource(HGLOBAL data);
 DWORD SizeofResource(HMODULE module, HRSRC resource);
-int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR source, int sourceLength, LPWSTR target,
-                        int targetLength);
-int WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR source, int sourceLength, char* target,
-                        int targetLength, LPCSTR defaultChar, BOOL* usedDefault);
 HINSTANCE ShellExecuteW(HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters,
                         LPCWSTR directory, int showCommand);

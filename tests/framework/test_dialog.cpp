@@ -2,6 +2,7 @@
 
 #include "framework/modal_hook.h"
 #include "framework/resource_scope.h"
+#include "testing/dialog_state.h"
 
 #if !defined(_WIN32)
 #include "headless/headless.h"
@@ -75,6 +76,10 @@ void TestDialog::OnFirstEditChange() {
     ++firstEditChanges;
 }
 
+bool TestDialog::HasEnded() const {
+    return testing::DialogHasEnded(m_hWnd);
+}
+
 void TestDialog::RunUserStep(int stage) {
     if (stage == 0) {
         shownWindow = m_hWnd;
@@ -92,7 +97,7 @@ void TestDialog::RunUserStep(int stage) {
 
 void FrameworkTest::SetUp() {
     ui::SetModalHook(&UserHook);
-    liveDialogs_ = ui::CDialog::LiveCount();
+    liveDialogs_ = TestDialog::LiveCount();
 #if !defined(_WIN32)
     liveFonts_ = kvrHeadlessLiveFonts();
     liveCursors_ = kvrHeadlessLiveCursors();
@@ -101,7 +106,7 @@ void FrameworkTest::SetUp() {
 
 void FrameworkTest::TearDown() {
     ui::SetModalHook(nullptr);
-    EXPECT_EQ(ui::CDialog::LiveCount(), liveDialogs_) << "dialog objects outlived the test";
+    EXPECT_EQ(TestDialog::LiveCount(), liveDialogs_) << "dialog objects outlived the test";
     EXPECT_EQ(ui::ResourceScope::Depth(), 0);
 #if !defined(_WIN32)
     EXPECT_EQ(kvrHeadlessLiveWindows(), 0) << "windows outlived their dialog";

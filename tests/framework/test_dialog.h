@@ -24,7 +24,11 @@ public:
     using Step = std::function<void(TestDialog&)>;
     static constexpr int kLeftOpen = -2;
 
-    explicit TestDialog(UINT templateId) : CDialog(templateId) {}
+    explicit TestDialog(UINT templateId) : CDialog(templateId) { ++live_; }
+    ~TestDialog() override { --live_; }
+
+    // Test dialogs alive now (for leak checks).
+    static int LiveCount() { return live_; }
 
     std::vector<Step> user;
     std::function<void(ui::CDataExchange*)> exchange;
@@ -50,10 +54,15 @@ public:
     void OnCancel() override;
     void DoDataExchange(ui::CDataExchange* pDX) override;
 
+    // Whether the modal loop was told to end (by EndDialog or a failure): the
+    // window system hides the dialog then.
+    bool HasEnded() const;
+
     // The modal hook's work for this dialog.
     void RunUserStep(int stage);
 
 private:
+    static inline int live_ = 0;
     template <int Id>
     void OnClicked() {
         clicks.push_back(Id);
