@@ -14,9 +14,13 @@ std::vector<HCURSOR>& handCursors() {
 
 }  // namespace
 
-void OwnedCursor::reset(HCURSOR cursor, bool isHand) { hold(cursor, true, isHand); }
+void OwnedCursor::reset(HCURSOR cursor, bool isHand) {
+    hold(cursor, true, isHand);
+}
 
-void OwnedCursor::share(HCURSOR cursor, bool isHand) { hold(cursor, false, isHand); }
+void OwnedCursor::share(HCURSOR cursor, bool isHand) {
+    hold(cursor, false, isHand);
+}
 
 void OwnedCursor::hold(HCURSOR cursor, bool owned, bool isHand) {
     if (cursor_ != nullptr) {
