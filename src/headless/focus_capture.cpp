@@ -22,6 +22,14 @@ InputState& input() {
     return state;
 }
 
+// A window that was destroyed holds neither the focus nor the capture.
+HWND forgetIfDestroyed(HWND& window) {
+    if (window != nullptr && findWindow(window) == nullptr) {
+        window = nullptr;
+    }
+    return window;
+}
+
 bool inSubtree(HWND root, HWND window) {
     return window != nullptr && (window == root || IsChild(root, window));
 }
@@ -76,11 +84,7 @@ HWND SetFocus(HWND window) {
 }
 
 HWND GetFocus() {
-    InputState& state = input();
-    if (state.focus != nullptr && findWindow(state.focus) == nullptr) {
-        state.focus = nullptr;
-    }
-    return state.focus;
+    return forgetIfDestroyed(input().focus);
 }
 
 HWND SetCapture(HWND window) {
@@ -107,11 +111,7 @@ BOOL ReleaseCapture() {
 }
 
 HWND GetCapture() {
-    InputState& state = input();
-    if (state.capture != nullptr && findWindow(state.capture) == nullptr) {
-        state.capture = nullptr;
-    }
-    return state.capture;
+    return forgetIfDestroyed(input().capture);
 }
 
 short GetKeyState(int virtualKey) {
